@@ -1,0 +1,110 @@
+// The calculation, the copying of a result, Clear, the Calculator launch and
+// the web link.
+#include "calculator/MainWindow.h"
+#include "dialogs/Globals.h"
+#include "shell/SystemTexts.h"
+
+using fw::Ref;
+
+namespace {
+constexpr int32_t kReturn = 13;
+}
+
+bool MainWindow::edPercent_KeyDown(fw::TextField&, const fw::String& key) {
+  if (fw::Asc(key) == kReturn) {
+    edValue()->SetFocus();
+  }
+  return false;
+}
+
+bool MainWindow::edValue_KeyDown(fw::TextField&, const fw::String& key) {
+  if (fw::Asc(key) == kReturn) {
+    Calc();
+  }
+  return false;
+}
+
+bool MainWindow::stPlus_MouseDown(fw::StaticText& me, int32_t, int32_t) {
+  CopyTo(me.Text());
+  return false;
+}
+
+bool MainWindow::stMinus_MouseDown(fw::StaticText& me, int32_t, int32_t) {
+  CopyTo(me.Text());
+  return false;
+}
+
+void MainWindow::btnCalc_Action(fw::PushButton&) {
+  Calc();
+}
+
+void MainWindow::btnClear_Action(fw::PushButton&) {
+  edPercent()->Text("");
+  edValue()->Text("");
+  stAmount()->Text("");
+  stPlus()->Text("");
+  stMinus()->Text("");
+  stClick()->Visible(false);
+  edPercent()->SetFocus();
+}
+
+bool MainWindow::stAmount_MouseDown(fw::StaticText& me, int32_t, int32_t) {
+  CopyTo(me.Text());
+  return false;
+}
+
+void MainWindow::Calc() {
+  double percentage = fw::Val(edPercent()->Text());
+  if (percentage < 0) {
+    percentage = 0;
+  }
+  double value = fw::Val(edValue()->Text());
+  double amount = (value * percentage) / 100.0;
+  stAmount()->Text("= " + fw::Format(amount, "#.00"));
+  stPlus()->Text("+ " + fw::Format(value + amount, "#.00"));
+  stMinus()->Text("- " + fw::Format(value - amount, "#.00"));
+  stClick()->Visible(true);
+}
+
+void MainWindow::CopyTo(const fw::String& label) {
+  fw::String text = fw::Trim(label);
+  if (text == "?" || text.empty()) {
+    return;
+  }
+  // Only the mark goes: the number keeps its own sign.
+  if (text[0] == '+' || text[0] == '-' || text[0] == '=') {
+    text = fw::Mid(text, 2, fw::Len(text));
+  }
+  text = fw::Trim(text);
+  Ref<fw::Clipboard> clipboard = New<fw::Clipboard>();
+  clipboard->Text(text);
+  clipboard->Close();
+}
+
+void MainWindow::btnCalc1_Action(fw::PushButton&) {
+  Ref<fw::FolderItem> applications = fw::SpecialFolder::Applications();
+  Ref<fw::FolderItem> calculator = applications->Child("Calculator.app");
+  if (calculator.IsNil() || !calculator->Exists()) {
+    Globals::ErrorMsg("The application Calculator.app does not exist in the folder " +
+                      fw::SpecialFolder::Applications()->AbsolutePath());
+    return;
+  }
+  calculator->Launch(true);
+  if (calculator->LastErrorCode() != 0) {
+    Globals::ErrorMsg("Unable to launch Calculator application (error " +
+                      fw::Str(calculator->LastErrorCode()) + ")");
+  }
+}
+
+void MainWindow::stInfo2_MouseEnter(fw::StaticText& me) {
+  me.MouseCursor(fw::System()->Cursors()->FingerPointer());
+}
+
+void MainWindow::stInfo2_MouseExit(fw::StaticText& me) {
+  me.MouseCursor(fw::System()->Cursors()->StandardPointer());
+}
+
+bool MainWindow::stInfo2_MouseDown(fw::StaticText&, int32_t, int32_t) {
+  fw::ShowURL(fw::String(WebsiteURL));
+  return false;
+}

@@ -1,0 +1,94 @@
+#include "dialogs/AboutWindow.h"
+
+#include "dialogs/AboutWindowLayout.h"
+#include "shell/App.h"
+#include "shell/Pictures.h"
+#include "shell/SystemTexts.h"
+
+using fw::Ref;
+using fw::String;
+
+Ref<AboutWindow> AboutWindow::Instance() {
+  return fw::ImplicitInstance<AboutWindow>("AboutWindow.AboutWindow");
+}
+
+void AboutWindow::Layout() {
+  fw::SetProperties(*this, AboutWindowLayout::Window);
+}
+
+void AboutWindow::CreateControls() {
+  CreateControls0();
+}
+
+namespace {
+void Large(fw::StaticText& label) {
+  label.TextSize(14.0f);
+  label.TextUnit(0);
+}
+void Normal(fw::StaticText& label) {
+  label.TextSize(12.0f);
+  label.TextUnit(0);
+}
+}  // namespace
+
+void AboutWindow::CreateControls0() {
+  namespace L = AboutWindowLayout;
+  using fw::events::MouseDown;
+  fw::CreateControl<fw::StaticText>(*this, "stProgramName", L::stProgramName, Large);
+  fw::CreateControl<fw::StaticText>(*this, "stVersion", L::stVersion, Normal);
+  fw::CreateControl<fw::StaticText>(*this, "stCopyright", L::stCopyright, Normal);
+  fw::CreateControl<fw::StaticText>(*this, "stEmail", L::stEmail, Normal,
+                                    {fw::Bind<MouseDown>(&AboutWindow::stEmail_MouseDown)});
+  fw::CreateControl<fw::StaticText>(*this, "stURL", L::stURL, Normal,
+                                    {fw::Bind<MouseDown>(&AboutWindow::stURL_MouseDown)});
+  fw::CreateControl<fw::Canvas>(*this, "Canvas1", L::Canvas1,
+                                [](fw::Canvas& canvas) { canvas.Backdrop(App48()); });
+}
+
+Ref<fw::StaticText> AboutWindow::Label(const char* name) const {
+  return fw::Cast<fw::StaticText>(fw::RuntimeWindowControlByName(*this, name));
+}
+
+Ref<fw::StaticText> AboutWindow::stProgramName() const {
+  return Label("stProgramName");
+}
+Ref<fw::StaticText> AboutWindow::stVersion() const {
+  return Label("stVersion");
+}
+Ref<fw::StaticText> AboutWindow::stCopyright() const {
+  return Label("stCopyright");
+}
+Ref<fw::StaticText> AboutWindow::stEmail() const {
+  return Label("stEmail");
+}
+Ref<fw::StaticText> AboutWindow::stURL() const {
+  return Label("stURL");
+}
+Ref<fw::Canvas> AboutWindow::Canvas1() const {
+  return fw::Cast<fw::Canvas>(fw::RuntimeWindowControlByName(*this, "Canvas1"));
+}
+
+bool AboutWindow::stEmail_MouseDown(fw::StaticText&, int32_t, int32_t) {
+  Ref<fw::StaticText> email = stEmail();
+  fw::ShowURL("mailto:" + email->Text());  // a missing label raises NilObjectException
+  return false;
+}
+
+bool AboutWindow::stURL_MouseDown(fw::StaticText&, int32_t, int32_t) {
+  fw::ShowURL(String(WebsiteURL));
+  return false;
+}
+
+// Each label is found by name when its text is set; a missing one raises
+// NilObjectException and leaves the later ones as laid out.
+void AboutWindow::Event_Open() {
+  stCopyright()->Text(String(CopyrightLine));
+  stProgramName()->Text(String(DisplayName));
+  Ref<fw::StaticText> version = stVersion();
+  version.Get();
+  String text = "Version " + fw::Str(App::Instance()->MajorVersion()) + ".";
+  text += fw::Format(static_cast<double>(App::Instance()->MinorVersion()), "00");
+  version->Text(text);
+  stEmail()->Text(String(SupportAddress));
+  stURL()->Text(String(WebsiteURL));
+}

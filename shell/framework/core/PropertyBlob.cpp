@@ -1,0 +1,189 @@
+#include "core/PropertyBlob.h"
+
+#include <limits>
+#include <type_traits>
+#include <utility>
+
+namespace fw {
+
+namespace {
+
+// EncodeEntries compares a value's alternative with its name's kind.
+template <PropertyKind Kind>
+using AlternativeOf = std::variant_alternative_t<static_cast<std::size_t>(Kind), PropertyValue>;
+static_assert(std::is_same_v<AlternativeOf<PropertyKind::Int32>, int32_t>);
+static_assert(std::is_same_v<AlternativeOf<PropertyKind::Boolean>, bool>);
+static_assert(std::is_same_v<AlternativeOf<PropertyKind::Color>, Color>);
+static_assert(std::is_same_v<AlternativeOf<PropertyKind::String>, String>);
+
+constexpr std::size_t kLongestPropertyName = [] {
+  std::size_t longest = 0;
+  for (const auto& p : detail::kPropertyNames) {
+    longest = p.name.size() > longest ? p.name.size() : longest;
+  }
+  return longest;
+}();
+
+constexpr bool IsAsciiLetter(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+String Hex(uint8_t byte) {
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  return String("0x") + kDigits[byte >> 4] + kDigits[byte & 0x0F];
+}
+
+// A run of letters can be as long as the blob; the message shows its start.
+String Quoted(std::string_view name) {
+  constexpr std::size_t kShown = 40;
+  if (name.size() > kShown) {
+    return "\"" + String(name.substr(0, kShown)) + "...\"";
+  }
+  return "\"" + String(name) + "\"";
+}
+
+[[noreturn]] void Fail(const String& what, std::size_t offset) {
+  throw PropertyBlobException("property blob: " + what + " at byte " + std::to_string(offset));
+}
+
+uint32_t ReadUInt32(std::string_view blob, std::size_t pos) {
+  // Unsigned all the way: a signed shift of 0x80 into the top byte would overflow.
+  return static_cast<uint32_t>(static_cast<uint8_t>(blob[pos])) << 24 |
+         static_cast<uint32_t>(static_cast<uint8_t>(blob[pos + 1])) << 16 |
+         static_cast<uint32_t>(static_cast<uint8_t>(blob[pos + 2])) << 8 |
+         static_cast<uint32_t>(static_cast<uint8_t>(blob[pos + 3]));
+}
+
+std::size_t FixedValueSize(PropertyKind kind) {
+  switch (kind) {
+    case PropertyKind::Int32:
+    case PropertyKind::String:  // the byte count
+      return 4;
+    case PropertyKind::Boolean:
+      return 1;
+    case PropertyKind::Color:
+      return 3;
+  }
+  return 0;
+}
+
+}  // namespace
+
+std::vector<PropertyEntry> ReadPropertyBlob(std::string_view blob) {
+  std::vector<PropertyEntry> entries;
+  uint64_t seen = 0;
+  std::size_t pos = 0;
+  while (pos < blob.size()) {
+    const std::size_t start = pos;
+    while (pos < blob.size() && IsAsciiLetter(blob[pos])) {
+      ++pos;
+    }
+    const std::string_view name = blob.substr(start, pos - start);
+    if (pos == blob.size()) {
+      Fail("no blank after property name " + Quoted(name), start);
+    }
+    if (blob[pos] != ' ') {
+      Fail("byte " + Hex(static_cast<uint8_t>(blob[pos])) + " in a property name", pos);
+    }
+    if (name.empty()) {
+      Fail("empty property name", start);
+    }
+    const int index = name.size() > kLongestPropertyName ? -1 : detail::PropertyIndexOf(name);
+    if (index < 0) {
+      Fail("unknown property " + Quoted(name), start);
+    }
+    const uint64_t bit = uint64_t{1} << index;
+    if (seen & bit) {
+      Fail("repeated property " + Quoted(name), start);
+    }
+    seen |= bit;
+    ++pos;
+
+    const PropertyKind kind = detail::kPropertyNames[static_cast<std::size_t>(index)].kind;
+    const std::size_t remaining = blob.size() - pos;
+    const std::size_t needed = FixedValueSize(kind);
+    if (remaining < needed) {
+      Fail("value of " + Quoted(name) + " cut off (" + std::to_string(needed) + " bytes needed, " +
+               std::to_string(remaining) + " left)",
+           pos);
+    }
+    PropertyValue value;
+    switch (kind) {
+      case PropertyKind::Int32:
+        value = static_cast<int32_t>(ReadUInt32(blob, pos));
+        pos += 4;
+        break;
+      case PropertyKind::Boolean: {
+        const auto byte = static_cast<uint8_t>(blob[pos]);
+        if (byte > 1) {
+          Fail("Boolean byte " + Hex(byte) + " of " + Quoted(name), pos);
+        }
+        value = byte == 1;
+        pos += 1;
+        break;
+      }
+      case PropertyKind::Color:
+        value = Color{static_cast<uint8_t>(blob[pos]), static_cast<uint8_t>(blob[pos + 1]),
+                      static_cast<uint8_t>(blob[pos + 2])};
+        pos += 3;
+        break;
+      case PropertyKind::String: {
+        // Checked against what is left before anything is allocated.
+        const uint32_t count = ReadUInt32(blob, pos);
+        if (count > remaining - 4) {
+          Fail("text of " + Quoted(name) + " cut off (" + std::to_string(count) +
+                   " bytes counted, " + std::to_string(remaining - 4) + " left)",
+               pos);
+        }
+        value = String(blob.substr(pos + 4, count));
+        pos += 4 + count;
+        break;
+      }
+    }
+    entries.push_back(PropertyEntry{String(name), std::move(value), start});
+  }
+  return entries;
+}
+
+namespace blob {
+
+String EncodeEntries(const std::vector<PropertyEntry>& entries) {
+  String out;
+  auto put = [&out](char c) { out.push_back(c); };
+  uint64_t seen = 0;
+  for (const PropertyEntry& entry : entries) {
+    const int index =
+        entry.name.size() > kLongestPropertyName ? -1 : fw::detail::PropertyIndexOf(entry.name);
+    if (index < 0) {
+      Fail("unknown property " + Quoted(entry.name), out.size());
+    }
+    const uint64_t bit = uint64_t{1} << index;
+    if (seen & bit) {
+      Fail("repeated property " + Quoted(entry.name), out.size());
+    }
+    seen |= bit;
+    const PropertyKind kind = fw::detail::kPropertyNames[static_cast<std::size_t>(index)].kind;
+    if (static_cast<std::size_t>(kind) != entry.value.index()) {
+      Fail("value of another kind for " + Quoted(entry.name), out.size());
+    }
+    if (const String* text = std::get_if<String>(&entry.value);
+        text && text->size() > std::numeric_limits<uint32_t>::max()) {
+      Fail("text of " + Quoted(entry.name) + " too long for its byte count", out.size());
+    }
+    const Entry e = std::visit(
+        [&entry](const auto& v) {
+          if constexpr (std::is_same_v<std::decay_t<decltype(v)>, String>) {
+            return Entry(entry.name, std::string_view(v));
+          } else {
+            return Entry(entry.name, v);
+          }
+        },
+        entry.value);
+    detail::PutEntry(put, e);
+  }
+  return out;
+}
+
+}  // namespace blob
+
+}  // namespace fw

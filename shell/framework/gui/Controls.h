@@ -1,0 +1,127 @@
+#pragma once
+#include <map>
+#include <memory>
+
+#include "core/PropertyBlob.h"
+#include "gui/Events.h"
+#include "gui/Picture.h"
+
+namespace fw {
+
+class Window;
+class MouseCursor;
+
+// The framework's FontUnits: 0 is the default unit, points.
+using FontUnits = int32_t;
+
+// What every control of a window has (the RectControl of the framework).
+class Control : public std::enable_shared_from_this<Control> {
+ public:
+  struct Native;
+  Control();
+  virtual ~Control();
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+
+  // Builds the control's widget in its window; Window::New calls it.
+  void Constructor();
+
+  const String& Name() const;
+  Ref<fw::Window> Window() const;
+  bool Visible() const;
+  void Visible(bool visible);
+  bool Enabled() const;
+  void Enabled(bool enabled);
+  void SetFocus();
+  void MouseCursor(Ref<fw::MouseCursor> cursor);
+  int32_t TabIndex() const;
+
+  // Sets one blob entry; False when this class has no such property.
+  virtual bool SetProperty(const PropertyEntry& entry);
+  virtual const char* ClassName() const = 0;
+
+  void InstallHandler(const char* eventName, std::unique_ptr<EventHandlerBase> handler);
+  // Calls the handler bound to the event, if any; the framework calls this
+  // through Dispatch.
+  template <class E, class... A>
+  auto Raise(A&&... args) {
+    using Handler = EventHandler<typename E::Signature>;
+    auto found = handlers_.find(E::Name);
+    using R = decltype(std::declval<Handler>().call(*this, std::forward<A>(args)...));
+    if (found == handlers_.end()) {
+      return R();
+    }
+    return static_cast<Handler&>(*found->second).call(*this, std::forward<A>(args)...);
+  }
+  bool HasHandler(const char* eventName) const { return handlers_.count(eventName) > 0; }
+
+  Native& native() const { return *native_; }
+
+ protected:
+  // The class's own widget, made as a child of the window's content area.
+  virtual void MakeWidget() = 0;
+  void Attach(std::weak_ptr<fw::Window> window) { window_ = std::move(window); }
+  friend class fw::Window;
+
+ private:
+  std::unique_ptr<Native> native_;
+  std::weak_ptr<fw::Window> window_;
+  std::map<String, std::unique_ptr<EventHandlerBase>, std::less<>> handlers_;
+};
+
+class StaticText : public Control {
+ public:
+  String Text() const;
+  void Text(const String& text);
+  void TextSize(float size);
+  void TextUnit(FontUnits unit);
+  bool SetProperty(const PropertyEntry& entry) override;
+  const char* ClassName() const override { return "StaticText"; }
+
+ protected:
+  void MakeWidget() override;
+};
+
+class TextField : public Control {
+ public:
+  String Text() const;
+  void Text(const String& text);
+  void TextUnit(FontUnits unit);
+  bool SetProperty(const PropertyEntry& entry) override;
+  const char* ClassName() const override { return "TextField"; }
+
+ protected:
+  void MakeWidget() override;
+};
+
+class PushButton : public Control {
+ public:
+  String Caption() const;
+  void TextUnit(FontUnits unit);
+  bool Default() const;
+  bool Cancel() const;
+  // Presses the button as a click would.
+  void Push();
+  bool SetProperty(const PropertyEntry& entry) override;
+  const char* ClassName() const override { return "PushButton"; }
+
+ protected:
+  void MakeWidget() override;
+};
+
+class Canvas : public Control {
+ public:
+  Ref<Picture> Backdrop() const { return backdrop_; }
+  // Nil leaves the canvas empty.
+  void Backdrop(Ref<Picture> picture);
+  bool SetProperty(const PropertyEntry& entry) override;
+  const char* ClassName() const override { return "Canvas"; }
+
+ protected:
+  void MakeWidget() override;
+
+ private:
+  Ref<Picture> backdrop_;
+};
+
+}  // namespace fw

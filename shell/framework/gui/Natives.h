@@ -1,0 +1,96 @@
+#pragma once
+// The Qt side of windows, controls and pictures; only the framework's own
+// sources include this.
+#include <QColor>
+#include <QImage>
+#include <QPointer>
+#include <QWidget>
+
+#include "core/Runtime.h"
+#include "gui/Window.h"
+
+class QMenuBar;
+
+namespace fw {
+
+struct Picture::Native {
+  QImage image;
+};
+
+// The top-level widget of a window: a menu bar when the window has one, and
+// below it the content area where controls sit at their exact positions.
+class WindowWidget : public QWidget {
+ public:
+  explicit WindowWidget(std::weak_ptr<Window> owner);
+  QWidget* content() const { return content_; }
+  std::weak_ptr<Window> owner() const { return owner_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  std::weak_ptr<Window> owner_;
+  QWidget* content_;
+};
+
+struct Window::Native {
+  QPointer<WindowWidget> widget;
+  QPointer<QMenuBar> menuBar;
+  int32_t placement = 0;
+  int32_t width = 100;
+  int32_t height = 100;
+  int32_t minWidth = 64;
+  int32_t minHeight = 64;
+  int32_t maxWidth = 32000;
+  int32_t maxHeight = 32000;
+  int32_t frame = 0;
+  int32_t macProcID = 0;
+  bool composite = false;
+  bool hasBackColor = false;
+  QColor backColor = Qt::white;
+  bool visible = false;
+  bool fullScreen = false;
+  bool menuBarVisible = true;
+  bool closeButton = true;
+  bool resizeable = true;
+  bool liveResize = true;
+  bool maximizeButton = true;
+  bool minimizeButton = true;
+  bool realised = false;
+
+  void ApplySize();
+  void ApplyFlags();
+  void Place();
+  int MenuBarHeight() const;
+};
+
+struct Control::Native {
+  QPointer<QWidget> widget;
+  String name;
+  int32_t index = 0;
+  int32_t tabIndex = 0;
+  int32_t tabPanelIndex = 0;
+  bool lockLeft = false, lockTop = false, lockRight = false, lockBottom = false;
+  bool tabStop = true;
+  bool autoDeactivate = true;
+  bool visible = true;
+  String initialParent, dataSource, dataField;
+  // The font: "System" and size 0 are the desktop's defaults.
+  String fontName = "System";
+  float textSize = 0;
+  FontUnits textUnit = 0;
+  bool bold = false, italic = false, underline = false;
+
+  void ApplyFont();
+  void ApplyGeometry(int32_t left, int32_t top, int32_t width, int32_t height);
+};
+
+Window::Native& NativeOf(const Window& window);
+
+// The menu refresh and menu commands of one window.
+void RefreshMenus(Window& window);
+QMenuBar* BuildMenuBar(QWidget* parent, const Ref<MenuBar>& model, std::weak_ptr<Window> owner);
+
+}  // namespace fw

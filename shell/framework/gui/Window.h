@@ -1,0 +1,153 @@
+#pragma once
+#include <functional>
+#include <map>
+#include <vector>
+
+#include "core/Menu.h"
+#include "gui/Controls.h"
+
+namespace fw {
+
+class Window : public std::enable_shared_from_this<Window> {
+ public:
+  struct Native;
+  // The full class name is the key of the class's implicit instance.
+  explicit Window(String fullClassName);
+  virtual ~Window();
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+
+  // Construction events, raised in this order by Constructor.
+  virtual void Layout() {}
+  virtual void CreateControls() {}
+  virtual void AddMenuHandlers(Window& window) { (void)window; }
+  virtual void Event_Open() {}
+  // True keeps the window open; no window of the system refuses.
+  virtual bool Event_CancelClose(bool appQuitting) {
+    (void)appQuitting;
+    return false;
+  }
+
+  // Makes the window its class's implicit instance and raises the
+  // construction events; a window marked visible shows when they are done.
+  void Constructor();
+
+  void Show();
+  // Application-modal: no other window takes input until this one closes.
+  // Returns at once; nothing in the system runs after it.
+  void ShowModal();
+  void Close();
+  String Title() const;
+  void Title(const String& title);
+  Ref<fw::MenuBar> MenuBar() const { return menuBar_; }
+  void MenuBar(Ref<fw::MenuBar> bar);
+  const String& FullClassName() const { return fullClassName_; }
+  bool IsOpen() const { return open_; }
+
+  // A new object of the class for this window: a control is built in it.
+  template <class T>
+  Ref<T> New() {
+    auto object = RuntimeNewObject<T>();
+    if constexpr (std::is_base_of_v<Control, T>) {
+      object->Attach(weak_from_this());
+      object->Constructor();
+    }
+    return object;
+  }
+  void AddControl(const String& name, Ref<Control> control);
+  Ref<Control> ControlByName(const String& name) const;
+  const std::vector<Ref<Control>>& Controls() const { return controls_; }
+
+  void AddMenuHandler(const String& itemName, std::function<bool(Window&)> handler);
+  bool HasMenuHandler(const String& itemName) const;
+  // The menu refresh: enables each listed item that has a handler here,
+  // and never disables one.
+  void EnableMenuItems(const std::vector<Ref<MenuItem>>& items);
+  // Runs the handler registered under the item's name; False when none.
+  bool HandleMenuCommand(const String& itemName);
+
+  // The closing step: CancelClose, then the controls, then the lists.
+  void UnifiedClose(bool appQuitting);
+
+  bool SetProperty(const PropertyEntry& entry);
+  Native& native() const { return *native_; }
+
+ private:
+  void Realise();
+
+  String fullClassName_;
+  std::unique_ptr<Native> native_;
+  Ref<fw::MenuBar> menuBar_;
+  std::vector<Ref<Control>> controls_;
+  std::map<String, Ref<Control>> controlsByName_;
+  std::map<String, std::function<bool(Window&)>> menuHandlers_;
+  bool open_ = false;
+};
+
+// The open implicit instance of a class by full class name, or Nil.
+Ref<Window> GetImplicitWindow(const String& fullClassName);
+// The open windows, oldest first.
+std::vector<Ref<Window>> OpenWindows();
+Ref<Control> RuntimeWindowControlByName(const Window& window, const String& name);
+
+// The implicit-instance accessor of a window class: the open window of the
+// class, or a new one, constructed.
+template <class W>
+Ref<W> ImplicitInstance(const String& fullClassName) {
+  Ref<W> window = Cast<W>(GetImplicitWindow(fullClassName));
+  if (window.IsNil()) {
+    window = RuntimeNewObject<W>();
+    window->Constructor();
+  }
+  return window;
+}
+
+// Applies a property blob; a malformed blob or a property the target lacks
+// raises PropertyBlobException.
+void SetProperties(Window& target, std::string_view blob);
+void SetProperties(Control& target, std::string_view blob);
+
+// Binds a control event to a handler method of the window. At each event
+// the window that holds the control becomes `self` and the control `me`.
+template <class E, class W, class C, class R, class... A>
+void InstallInstanceEventHandler(Control& control, R (W::*handler)(C& me, A... args)) {
+  static_assert(std::is_same_v<R(A...), typename E::Signature>,
+                "the handler's signature does not fit the event");
+  auto bound = std::make_unique<EventHandler<typename E::Signature>>();
+  bound->call = [handler](Control& me, A... args) -> R {
+    Ref<W> self = Cast<W>(me.Window());
+    return ((*self).*handler)(dynamic_cast<C&>(me), args...);
+  };
+  control.InstallHandler(E::Name, std::move(bound));
+}
+
+template <class E, class W, class C, class R, class... A>
+Binding Bind(R (W::*handler)(C& me, A... args)) {
+  return [handler](Control& control) { InstallInstanceEventHandler<E>(control, handler); };
+}
+
+// Registers a menu handler method of the window under an item name.
+template <class W>
+void AddMenuHandler(Window& window, const String& itemName, bool (W::*handler)()) {
+  window.AddMenuHandler(itemName,
+                        [handler](Window& self) { return (dynamic_cast<W&>(self).*handler)(); });
+}
+
+// Makes one control of a window, in the order every window uses: a new
+// object through the window, constructed, registered under its name, given
+// its code-set properties, its blob, then its event bindings.
+template <class C>
+void CreateControl(Window& self, const String& name, std::string_view blob,
+                   const std::function<void(C&)>& codeSet = {},
+                   std::initializer_list<Binding> bindings = {}) {
+  self.AddControl(name, self.New<C>());
+  if (codeSet) {
+    codeSet(*Cast<C>(RuntimeWindowControlByName(self, name)));
+  }
+  SetProperties(*RuntimeWindowControlByName(self, name), blob);
+  for (const auto& bind : bindings) {
+    bind(*RuntimeWindowControlByName(self, name));
+  }
+}
+
+}  // namespace fw

@@ -1,0 +1,9 @@
+#include "Framework.h"
+#include "shell/Startup.h"
+
+int main() {
+  fw::RuntimeInit();
+  RunMain();
+  Finalise();
+  return fw::RuntimeExit();
+}

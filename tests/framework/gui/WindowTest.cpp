@@ -1,0 +1,90 @@
+#include <QLabel>
+#include <QTest>
+
+#include "core/LayoutEntries.h"
+#include "support/WidgetFixture.h"
+
+using fw::Ref;
+
+namespace {
+
+// A window that records its construction events and has one label.
+class ProbeWindow : public fw::Window {
+ public:
+  ProbeWindow() : fw::Window("ProbeWindow.ProbeWindow") {}
+  static Ref<ProbeWindow> Instance() {
+    return fw::ImplicitInstance<ProbeWindow>("ProbeWindow.ProbeWindow");
+  }
+  void Layout() override { events.push_back("Layout"); }
+  void CreateControls() override {
+    events.push_back("CreateControls");
+    fw::CreateControl<fw::StaticText>(*this, "stLabel", {}, {},
+                                      {fw::Bind<fw::events::MouseDown>(&ProbeWindow::Pressed)});
+  }
+  void AddMenuHandlers(fw::Window&) override { events.push_back("AddMenuHandlers"); }
+  void Event_Open() override { events.push_back("Open"); }
+  bool Pressed(fw::StaticText& me, int32_t x, int32_t y) {
+    presses.push_back(me.Name() + "@" + std::to_string(x) + "," + std::to_string(y));
+    return false;
+  }
+  std::vector<std::string> events;
+  std::vector<std::string> presses;
+};
+
+}  // namespace
+
+using WindowTest = WidgetTest;
+
+TEST_F(WindowTest, ConstructionRaisesTheEventsInOrderOnce) {
+  auto window = ProbeWindow::Instance();
+  EXPECT_EQ(window->events,
+            (std::vector<std::string>{"Layout", "CreateControls", "AddMenuHandlers", "Open"}));
+  EXPECT_EQ(ProbeWindow::Instance(), window);
+  EXPECT_EQ(window->events.size(), 4u) << "a second accessor call raises nothing";
+}
+
+TEST_F(WindowTest, ClosingDropsTheImplicitInstance) {
+  auto first = ProbeWindow::Instance();
+  first->Close();
+  EXPECT_TRUE(fw::GetImplicitWindow("ProbeWindow.ProbeWindow").IsNil());
+  EXPECT_FALSE(fw::testing::NativeWindow(*first)->isVisible());
+  auto second = ProbeWindow::Instance();
+  EXPECT_NE(second, first);
+}
+
+TEST_F(WindowTest, ControlEventsReachTheWindowsHandlerWithMe) {
+  auto window = ProbeWindow::Instance();
+  auto* label = fw::testing::NativeWidget(*window->ControlByName("stLabel"));
+  QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(3, 4));
+  EXPECT_EQ(window->presses, std::vector<std::string>{"stLabel@3,4"});
+}
+
+constexpr auto kCaptionEntries = std::to_array<fw::blob::Entry>({{"Caption", "OK"}});
+
+TEST_F(WindowTest, ABlobPropertyTheClassLacksIsRefused) {
+  auto window = ProbeWindow::Instance();
+  try {
+    fw::SetProperties(*window->ControlByName("stLabel"), fw::blob::Encoded<kCaptionEntries>.View());
+    FAIL() << "a StaticText took a Caption";
+  } catch (const fw::PropertyBlobException& e) {
+    EXPECT_NE(std::string(e.what()).find("Caption"), std::string::npos) << e.what();
+  }
+}
+
+TEST_F(WindowTest, DispatchKeepsTheFirstExceptionAndRunsNothingAfter) {
+  int ran = 0;
+  fw::Dispatch([] { throw fw::NilObjectException("first"); });
+  fw::Dispatch([&] { ++ran; });
+  EXPECT_EQ(ran, 0);
+  auto error = fw::runtime::TakePendingException();
+  ASSERT_TRUE(error);
+  EXPECT_EQ(fw::runtime::Describe(error).second, "first");
+  EXPECT_EQ(fw::runtime::LoopDepth(), 0) << "no loop ran, so Qt was not asked to exit";
+}
+
+TEST(Ref, NilRaisesNilObjectExceptionOnUse) {
+  Ref<fw::MenuItem> nil;
+  EXPECT_THROW(nil->Name(), fw::NilObjectException);
+  EXPECT_TRUE(
+      fw::Cast<fw::QuitMenuItem>(Ref<fw::MenuItem>(std::make_shared<fw::MenuItem>())).IsNil());
+}
