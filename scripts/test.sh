@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Builds everything with warnings as errors and runs every test.
+# Builds everything with warnings as errors and runs every test: the suite,
+# the suite again under AddressSanitizer and UndefinedBehaviorSanitizer, and
+# the fuzz targets for a bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -12,3 +14,12 @@ echo "== build and test"
 cmake -S . -B build-test -G Ninja -DZI_WERROR=ON >/dev/null
 cmake --build build-test -j "$jobs"
 ctest --test-dir build-test --output-on-failure -j "$jobs"
+
+if [ -x scripts/sanitize.sh ]; then
+  echo "== sanitizers"
+  scripts/sanitize.sh
+fi
+if [ -x scripts/fuzz.sh ]; then
+  echo "== fuzzing"
+  scripts/fuzz.sh
+fi
