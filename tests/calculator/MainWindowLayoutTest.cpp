@@ -10,53 +10,12 @@
 #include "calculator/MainWindowLayout.h"
 #include "core/PropertyBlob.h"
 #include "shell/SystemTexts.h"
+#include "support/BlobReading.h"
 
 namespace {
 
 using fw::Color;
-using fw::PropertyEntry;
-using fw::PropertyValue;
-using fw::String;
-
-using Names = std::vector<std::string_view>;
-using Values = std::map<String, PropertyValue>;
-
-const Names kWindowOrder{"Placement",  "Width",        "Height",         "MinWidth",
-                         "MinHeight",  "MaxWidth",     "MaxHeight",      "Frame",
-                         "Composite",  "HasBackColor", "BackColor",      "Title",
-                         "Visible",    "FullScreen",   "MenuBarVisible", "CloseButton",
-                         "Resizeable", "LiveResize",   "MaximizeButton", "MinimizeButton",
-                         "MacProcID"};
-const Names kStaticTextOrder{
-    "Name",          "Index",          "Left",      "Top",          "Width",
-    "Height",        "LockLeft",       "LockTop",   "LockRight",    "LockBottom",
-    "TabPanelIndex", "TabIndex",       "Text",      "TextAlign",    "TextColor",
-    "Multiline",     "Enabled",        "Visible",   "Selectable",   "Transparent",
-    "HelpTag",       "AutoDeactivate", "TextFont",  "Bold",         "Italic",
-    "Underline",     "DataSource",     "DataField", "InitialParent"};
-const Names kTextFieldOrder{
-    "Name",         "Index",     "Left",       "Top",          "Width",          "Height",
-    "LockLeft",     "LockTop",   "LockRight",  "LockBottom",   "TabPanelIndex",  "TabIndex",
-    "TabStop",      "Border",    "Password",   "UseFocusRing", "TextColor",      "BackColor",
-    "Enabled",      "Format",    "Visible",    "HelpTag",      "AutoDeactivate", "TextFont",
-    "Bold",         "Italic",    "Underline",  "CueText",      "Text",           "Mask",
-    "ReadOnly",     "LimitText", "AcceptTabs", "Alignment",    "DataSource",     "DataField",
-    "InitialParent"};
-const Names kPushButtonOrder{"Name",          "Index",    "Left",    "Top",       "Width",
-                             "Height",        "LockLeft", "LockTop", "LockRight", "LockBottom",
-                             "TabPanelIndex", "TabIndex", "TabStop", "Caption",   "Default",
-                             "Cancel",        "Enabled",  "Visible", "HelpTag",   "AutoDeactivate",
-                             "TextFont",      "Bold",     "Italic",  "Underline", "InitialParent"};
-const Names kCanvasOrder{"Name",         "Index",           "Left",          "Top",
-                         "Width",        "Height",          "LockLeft",      "LockTop",
-                         "LockRight",    "LockBottom",      "TabPanelIndex", "TabIndex",
-                         "TabStop",      "Visible",         "HelpTag",       "AutoDeactivate",
-                         "Enabled",      "UseFocusRing",    "AcceptFocus",   "AcceptTabs",
-                         "DoubleBuffer", "EraseBackground", "InitialParent"};
-
-PropertyValue Text(std::string_view text) {
-  return String(text);
-}
+using namespace blobtest;
 
 Values Merge(Values base, const Values& over) {
   for (const auto& [name, value] : over) {
@@ -177,22 +136,6 @@ std::vector<Blob> Controls() {
       {"Canvas1", L::Canvas1, kCanvasOrder, kCanvas, 280,
        Merge(Place("Canvas1", 20, 14, 48, 48, 17), {{"LockLeft", true}, {"LockTop", true}})},
   };
-}
-
-Names NamesOf(const std::vector<PropertyEntry>& entries) {
-  Names names;
-  for (const PropertyEntry& e : entries) {
-    names.push_back(e.name);
-  }
-  return names;
-}
-
-Values ValuesOf(const std::vector<PropertyEntry>& entries) {
-  Values values;
-  for (const PropertyEntry& e : entries) {
-    values[e.name] = e.value;
-  }
-  return values;
 }
 
 TEST(MainWindowLayoutTest, WindowBlob) {
