@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <functional>
+#include <limits>
 #include <unordered_map>
 
 #include "gui/Natives.h"
@@ -213,7 +214,8 @@ bool TextField::SetProperty(const PropertyEntry& entry) {
     };
     s["LimitText"] = [field](Control& c, const PropertyEntry& e) {
       int32_t limit = As<int32_t>(e);
-      field(c)->setMaxLength(limit > 0 ? limit : 32767);
+      // 0 sets no limit: Qt's default would cut a long paste at 32767.
+      field(c)->setMaxLength(limit > 0 ? limit : std::numeric_limits<int>::max());
     };
     s["AcceptTabs"] = [](Control&, const PropertyEntry&) {};
     s["Alignment"] = [field](Control& c, const PropertyEntry& e) {
