@@ -1,0 +1,162 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix, checks every installed file,
+# starts the program by its command name as the desktop entry does and sees
+# its picture painted, then uninstalls and checks that nothing is left.
+#   install_test.sh <build dir> <WindowColours helper>
+set -euo pipefail
+build=$(cd "$1" && pwd)
+colours=$2
+source_dir=$(cd "$(dirname "$0")/../.." && pwd)
+
+name=zazudedid-idarero
+tmp=$(mktemp -d)
+prefix="$tmp/prefix"
+bundle="$prefix/lib/$name/ZazudedidIdarero.app"
+desktop="$prefix/share/applications/$name.desktop"
+icon="$prefix/share/icons/hicolor/48x48/apps/$name.png"
+manifest="$build/install_manifest.txt"
+program_pid=""
+xvfb_pid=""
+
+# An install into the temporary prefix rewrites the build's manifest: keep
+# the one a real install left, so its uninstall still works.
+[ -f "$manifest" ] && cp -p "$manifest" "$tmp/manifest.saved"
+cleanup() {
+  [ -n "$program_pid" ] && kill -KILL "$program_pid" 2>/dev/null
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  if [ -f "$tmp/manifest.saved" ]; then
+    cp -p "$tmp/manifest.saved" "$manifest"
+  else
+    rm -f "$manifest"
+  fi
+  rm -rf "$tmp"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+echo "== install into $prefix"
+cmake --install "$build" --prefix "$prefix" >"$tmp/install.log" || {
+  cat "$tmp/install.log"
+  fail "cmake --install"
+}
+
+# The manifest names exactly these files, so uninstall removes them all.
+expected=$(
+  cat <<LIST | sort
+$bundle/Contents/MacOS/ZazudedidIdarero
+$bundle/Contents/Info.plist
+$bundle/Contents/Resources/48.png
+$bundle/Contents/Resources/002.png
+$prefix/bin/$name
+$desktop
+$icon
+LIST
+)
+[ "$(sort "$manifest")" = "$expected" ] || {
+  diff <(echo "$expected") <(sort "$manifest") || true
+  fail "install_manifest.txt lists other files"
+}
+# Nothing outside the manifest either.
+[ "$(find "$prefix" ! -type d | sort)" = "$expected" ] || fail "files installed beyond the manifest"
+
+built="$build/ZazudedidIdarero.app/Contents"
+[ -x "$bundle/Contents/MacOS/ZazudedidIdarero" ] || fail "the executable is not executable"
+for file in Info.plist Resources/48.png Resources/002.png; do
+  cmp -s "$built/$file" "$bundle/Contents/$file" || fail "Contents/$file differs from the build's"
+done
+cmp -s "$source_dir/resources/48.png" "$icon" || fail "the icon is not the 48x48 picture"
+
+# The launcher must reach the installed bundle, not the build tree, from any
+# prefix: a relative link or a script.
+launcher="$prefix/bin/$name"
+[ -x "$launcher" ] || fail "no launcher command"
+if [ -L "$launcher" ]; then
+  [ "$(readlink -f "$launcher")" = "$(readlink -f "$bundle/Contents/MacOS/ZazudedidIdarero")" ] ||
+    fail "the launcher points to $(readlink -f "$launcher")"
+  case "$(readlink "$launcher")" in
+    /*) fail "the launcher link is absolute" ;;
+  esac
+fi
+
+# The desktop entry: each key once, with its value.
+key() {
+  local lines
+  lines=$(grep -E "^$1=" "$desktop" || true)
+  [ "$(printf '%s\n' "$lines" | grep -c .)" -eq 1 ] || fail "$1 is not in the desktop entry once"
+  printf '%s\n' "${lines#*=}"
+}
+[ "$(head -n 1 "$desktop")" = "[Desktop Entry]" ] || fail "the desktop entry has no group header"
+[ "$(key Type)" = Application ] || fail "Type"
+[ "$(key Name)" = "Zazudedid Idarero" ] || fail "Name"
+[ -n "$(key Comment)" ] || fail "Comment"
+[ "$(key Exec)" = "$name" ] || fail "Exec"
+[ "$(key Icon)" = "$name" ] || fail "Icon"
+[ "$(key Categories)" = "Utility;Calculator;" ] || fail "Categories"
+wm_class=$(key StartupWMClass)
+if command -v desktop-file-validate >/dev/null; then
+  desktop-file-validate "$desktop" || fail "desktop-file-validate"
+fi
+
+echo "== start the program by its command name"
+mkdir -m 0700 "$tmp/run"
+exec 3>"$tmp/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$tmp/xvfb.log" 2>&1 &
+xvfb_pid=$!
+exec 3>&-
+for _ in $(seq 100); do
+  [ -s "$tmp/display" ] && break
+  sleep 0.1
+done
+[ -s "$tmp/display" ] || fail "Xvfb did not start: $(cat "$tmp/xvfb.log")"
+export DISPLAY=":$(cat "$tmp/display")"
+
+(
+  cd "$tmp"
+  unset XDG_CURRENT_DESKTOP
+  export PATH="$prefix/bin:$PATH" XDG_RUNTIME_DIR="$tmp/run" QT_QPA_PLATFORM=xcb
+  exec "$name"
+) >"$tmp/program.log" 2>&1 &
+program_pid=$!
+
+# The window carries the desktop entry's StartupWMClass, and its 48x48
+# canvas (at 20,14 below the 19 px menu bar) shows the picture the program
+# found beside itself: an empty canvas is one colour.
+painted=""
+for _ in $(seq 200); do
+  kill -0 "$program_pid" 2>/dev/null || break
+  window=$(xdotool search --onlyvisible --class "^$wm_class\$" 2>/dev/null | head -n 1 || true)
+  if [ -n "$window" ] && [ "$("$colours" "$window" 20 33 48 48 2>/dev/null || echo 0)" -gt 1 ]; then
+    painted=yes
+    break
+  fi
+  sleep 0.1
+done
+if [ -z "$painted" ]; then
+  cat "$tmp/program.log"
+  fail "no window of class $wm_class with its picture painted"
+fi
+
+kill -TERM "$program_pid"
+status=0
+wait "$program_pid" || status=$?
+program_pid=""
+[ "$status" -eq 0 ] || {
+  cat "$tmp/program.log"
+  fail "the program ended with status $status on SIGTERM"
+}
+
+echo "== uninstall"
+cmake --build "$build" --target uninstall >"$tmp/uninstall.log" || {
+  cat "$tmp/uninstall.log"
+  fail "the uninstall target"
+}
+left=$(find "$prefix" ! -type d)
+[ -z "$left" ] || fail "left after uninstall: $left"
+[ ! -e "$prefix/lib/$name" ] || fail "uninstall left the bundle's folders"
+find "$prefix" -depth -type d -empty -delete
+[ ! -e "$prefix" ] || fail "left after removing empty folders: $(find "$prefix")"
+echo "install, launch and uninstall: ok"
