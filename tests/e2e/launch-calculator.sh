@@ -1,0 +1,98 @@
+#!/usr/bin/env bash
+# "Launch calculator": a desktop entry named Calculator is started from the
+# user's or the system's applications folders; without one, or when it
+# cannot run, a modal message says so and OK (Return) dismisses it.
+source "$(dirname "$0")/lib.sh"
+e2e_init "$@"
+
+MARKER="$WORK/calculator-started"
+cat >"$WORK/bin/fake-calculator" <<SCRIPT
+#!/bin/sh
+echo "args=\$*" >>"$MARKER"
+SCRIPT
+chmod +x "$WORK/bin/fake-calculator"
+# Present but not executable.
+printf '#!/bin/sh\n' >"$WORK/bin/broken-calculator"
+
+entry() {  # FOLDER EXEC
+  cat >"$1/applications/calculator.desktop" <<ENTRY
+[Desktop Entry]
+Type=Application
+Name=Calculator
+Exec=$2 %U
+ENTRY
+}
+
+# The main window computes and copies, so no modal window is in the way.
+takes_input() {  # PERCENT VALUE PLUS
+  focus "$MAIN"
+  click_main "${BTN_CLEAR[@]}"
+  calculate "$1" "$2"
+  click_main "${ST_PLUS[@]}"
+  expect_clipboard "$3"
+}
+
+message_shown() {
+  local w
+  for w in $(windows_titled "$TITLE"); do
+    [ "$w" = "$MAIN" ] && continue
+    window_geometry "$w"
+    if [ "$WW" = 387 ] && [ "$WH" = 146 ]; then
+      MESSAGE=$w
+      return 0
+    fi
+  done
+  return 1
+}
+
+# expect_message WHY: the message window comes up over the main window and
+# Return presses its OK button.
+expect_message() {
+  wait_for "the message window ($1)" message_shown
+  expect_eq "windows titled '$TITLE' while the message shows" 2 \
+    "$(count_lines "$(windows_titled "$TITLE")")"
+  [ -z "${2:-}" ] || shot "$2" "$MESSAGE"
+  focus "$MESSAGE"
+  keys Return
+  wait_for "the message window to close" has_windows_titled "$TITLE" 1
+}
+
+start_app
+wait_main_window
+focus "$MAIN"
+
+note "no Calculator entry"
+click_main "${BTN_LAUNCH[@]}"
+expect_message "no entry" message-window
+takes_input 12.5 200 225.00
+[ ! -e "$MARKER" ] || fail "something was launched without an entry"
+
+note "entry in XDG_DATA_HOME, pressed twice"
+entry "$XDG_DATA_HOME" "$WORK/bin/fake-calculator"
+click_main "${BTN_LAUNCH[@]}"
+click_main "${BTN_LAUNCH[@]}"
+wait_for "two launches" file_has_lines "$MARKER" 2
+# The field code stands for files; none are passed.
+expect_eq "arguments of the launches" $'args=\nargs=' "$(cat "$MARKER")"
+takes_input 10 50 55.00
+expect_eq "windows titled '$TITLE'" 1 "$(count_lines "$(windows_titled "$TITLE")")"
+
+note "entry in the second XDG_DATA_DIRS folder only"
+rm "$XDG_DATA_HOME/applications/calculator.desktop"
+entry "$WORK/data-dirs/two" "$WORK/bin/fake-calculator"
+click_main "${BTN_LAUNCH[@]}"
+wait_for "a third launch" file_has_lines "$MARKER" 3
+takes_input 20 10 12.00
+expect_eq "windows titled '$TITLE'" 1 "$(count_lines "$(windows_titled "$TITLE")")"
+
+note "entry whose program cannot run"
+entry "$WORK/data-dirs/two" "$WORK/bin/broken-calculator"
+click_main "${BTN_LAUNCH[@]}"
+expect_message "launch error"
+takes_input 50 6 9.00
+expect_eq "launches" 3 "$(wc -l <"$MARKER")"
+
+keys ctrl+q
+expect_exit "$APP_PID" 0 "Ctrl+Q"
+APP_PID=""
+note "passed"

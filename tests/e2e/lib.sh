@@ -1,0 +1,352 @@
+# Shared by the end-to-end scripts: each script sources this file and calls
+# e2e_init with the program's path. Every run gets its own Xvfb, runtime
+# folder and data folders, so scripts can run in parallel and never meet a
+# desktop's own applications, browser or clipboard.
+# Much here is only used by the scripts that source this file.
+# shellcheck disable=SC2034
+set -euo pipefail
+
+E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+E2E_NAME=$(basename "$0" .sh)
+# Seconds any one awaited condition may take.
+E2E_DEADLINE=${E2E_DEADLINE:-10}
+TITLE="Zazudedid Idarero"
+# The main window's content area; the menu bar sits above it.
+MAIN_WIDTH=490
+MAIN_HEIGHT=149
+
+APP=""
+APP_PID=""
+WORK=""
+XVFB_PID=""
+EXTRA_PIDS=()
+
+note() { printf -- '-- %s\n' "$*"; }
+
+fail() {
+  printf 'FAIL: %s\n' "$*" >&2
+  exit 1
+}
+
+skip() {
+  printf 'SKIP: %s\n' "$*" >&2
+  exit 77
+}
+
+expect_eq() {  # what expected actual
+  [ "$2" = "$3" ] || fail "$1: expected '$2', got '$3'"
+}
+
+# wait_for WHAT COMMAND...: polls COMMAND until it succeeds, or fails the
+# test once the deadline has passed.
+wait_for() {
+  local what=$1
+  shift
+  local end=$(($(date +%s%N) + E2E_DEADLINE * 1000000000))
+  LAST_SEEN=""
+  until "$@"; do
+    if [ "$(date +%s%N)" -gt "$end" ]; then
+      fail "waited ${E2E_DEADLINE}s for $what${LAST_SEEN:+ (last seen: '$LAST_SEEN')}"
+    fi
+    sleep 0.05
+  done
+}
+
+# --- set-up and clean-up -----------------------------------------------------
+
+e2e_init() {
+  APP=$(realpath "${1:?usage: $0 PATH-TO-PROGRAM}")
+  [ -x "$APP" ] || fail "not an executable: $APP"
+  local tool
+  for tool in Xvfb xdotool xclip python3 timeout; do
+    command -v "$tool" >/dev/null || skip "$tool is not installed"
+  done
+  WORK=$(mktemp -d "${TMPDIR:-/tmp}/e2e-$E2E_NAME.XXXXXX")
+  trap e2e_cleanup EXIT
+  trap 'exit 143' TERM
+  trap 'exit 130' INT
+  start_xvfb
+  private_environment
+}
+
+start_xvfb() {
+  # -displayfd lets the server pick a free display and say which.
+  Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 1280x1024x24 \
+    3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
+  XVFB_PID=$!
+  wait_for "Xvfb to report its display" display_reported
+  DISPLAY=":$(head -n1 "$WORK/display")"
+  export DISPLAY
+  note "Xvfb on $DISPLAY"
+}
+
+display_reported() {
+  kill -0 "$XVFB_PID" 2>/dev/null || fail "Xvfb did not start: $(cat "$WORK/xvfb.log")"
+  # The number is complete once its line ends.
+  [ -s "$WORK/display" ] && [ "$(tail -c1 "$WORK/display" | od -An -c | tr -d ' ')" = '\n' ]
+}
+
+private_environment() {
+  export XDG_RUNTIME_DIR="$WORK/runtime"
+  mkdir -m 0700 "$XDG_RUNTIME_DIR"
+  export HOME="$WORK/home"
+  export XDG_CONFIG_HOME="$HOME/.config"
+  export XDG_DATA_HOME="$WORK/data-home"
+  export XDG_DATA_DIRS="$WORK/data-dirs/one:$WORK/data-dirs/two"
+  mkdir -p "$HOME" "$XDG_DATA_HOME/applications" "$WORK/data-dirs/one/applications" \
+    "$WORK/data-dirs/two/applications"
+  export QT_QPA_PLATFORM=xcb
+  # A desktop name changes Qt's default font and how it opens URLs.
+  unset XDG_CURRENT_DESKTOP XDG_SESSION_DESKTOP DESKTOP_SESSION KDE_FULL_SESSION \
+    GNOME_DESKTOP_SESSION_ID WAYLAND_DISPLAY SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS \
+    BROWSER DEFAULT_BROWSER QT_SCALE_FACTOR QT_FONT_DPI
+  # The desktop's URL opener, replaced by one that only records.
+  mkdir -p "$WORK/bin"
+  XDG_OPEN_LOG="$WORK/xdg-open.log"
+  cat >"$WORK/bin/xdg-open" <<EOF
+#!/bin/sh
+printf '%s\n' "\$*" >>"$XDG_OPEN_LOG"
+EOF
+  chmod +x "$WORK/bin/xdg-open"
+  export PATH="$WORK/bin:$PATH"
+}
+
+e2e_cleanup() {
+  local status=$?
+  trap - EXIT TERM INT
+  if [ "$status" -ne 0 ] && [ "$status" -ne 77 ]; then
+    failure_report
+  fi
+  local pid
+  for pid in "${EXTRA_PIDS[@]}" $APP_PID; do
+    stop_process "$pid"
+  done
+  stop_process "$XVFB_PID"
+  if [ -n "$WORK" ]; then
+    rm -rf "$WORK"
+  fi
+  exit "$status"
+}
+
+stop_process() {
+  local pid=$1
+  [ -n "$pid" ] || return 0
+  kill -TERM "$pid" 2>/dev/null || return 0
+  local tries=50
+  while [ "$tries" -gt 0 ] && ! has_exited "$pid"; do
+    sleep 0.1
+    tries=$((tries - 1))
+  done
+  kill -KILL "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+}
+
+failure_report() {
+  local dir=${E2E_ARTIFACTS:-${TMPDIR:-/tmp}}
+  mkdir -p "$dir"
+  if [ -n "${DISPLAY:-}" ] && [ -n "$XVFB_PID" ] && kill -0 "$XVFB_PID" 2>/dev/null; then
+    local shot
+    if command -v import >/dev/null; then
+      shot="$dir/$E2E_NAME-failure.png"
+      timeout 10 import -window root "$shot" 2>/dev/null || shot=""
+    elif command -v xwd >/dev/null; then
+      shot="$dir/$E2E_NAME-failure.xwd"
+      timeout 10 xwd -root -silent -out "$shot" 2>/dev/null || shot=""
+    fi
+    [ -n "${shot:-}" ] && echo "screen at the failure: $shot" >&2
+  fi
+  local log
+  for log in "$WORK"/*.out "$WORK"/*.err; do
+    [ -s "$log" ] || continue
+    echo "--- $(basename "$log"):" >&2
+    head -c 4000 "$log" >&2
+  done
+}
+
+# --- the program -------------------------------------------------------------
+
+# start_app: starts the program in the background; its output goes to
+# app.out and app.err in the work folder, its pid to APP_PID.
+start_app() {
+  "$APP" >"$WORK/app.out" 2>"$WORK/app.err" &
+  APP_PID=$!
+}
+
+# A reaped or zombie process has exited; kill -0 still reaches a zombie.
+has_exited() {
+  local stat
+  stat=$(cat "/proc/$1/stat" 2>/dev/null) || return 0
+  # The state follows the command name, which is in parentheses.
+  stat=${stat##*) }
+  [[ $stat == Z* ]]
+}
+
+# wait_exit PID: waits for a child process to end and sets EXIT_STATUS.
+# Not in a command substitution: a subshell cannot wait for its parent's
+# children.
+wait_exit() {
+  wait_for "process $1 to exit" has_exited "$1"
+  EXIT_STATUS=0
+  wait "$1" || EXIT_STATUS=$?
+}
+
+# expect_exit PID STATUS WHAT: the process ends with STATUS within the deadline.
+expect_exit() {
+  wait_exit "$1"
+  expect_eq "exit status of $3" "$2" "$EXIT_STATUS"
+}
+
+expect_running() {
+  has_exited "$APP_PID" && fail "the program ended while it should run ($1)"
+  return 0
+}
+
+# --- windows -----------------------------------------------------------------
+
+# Visible windows whose title is exactly $1.
+windows_titled() {
+  timeout 2 xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true
+}
+
+# All visible windows of the display, menus included.
+visible_windows() {
+  timeout 2 xdotool search --onlyvisible --class '.' 2>/dev/null || true
+}
+
+count_lines() {
+  if [ -z "$1" ]; then echo 0; else printf '%s\n' "$1" | wc -l; fi
+}
+
+has_windows_titled() {  # TITLE COUNT
+  [ "$(count_lines "$(windows_titled "$1")")" -eq "$2" ]
+}
+
+# wait_main_window: sets MAIN to the main window once it is mapped.
+wait_main_window() {
+  wait_for "the main window" has_windows_titled "$TITLE" 1
+  MAIN=$(windows_titled "$TITLE")
+}
+
+# Sets WX WY WW WH to a window's position and size on the screen.
+window_geometry() {
+  local X Y WIDTH HEIGHT SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  WX=$X WY=$Y WW=$WIDTH WH=$HEIGHT
+}
+
+# Without a window manager nobody moves the keyboard focus: the program
+# only sees a window become active when the X focus enters it. Do not focus
+# a window that a modal one blocks: the focus would stay there after the
+# modal closes, and the window would never become active again.
+focus() {
+  timeout 5 xdotool windowfocus --sync "$1" || fail "could not focus window $1"
+}
+
+# click WINDOW CONTENT_HEIGHT X Y: a left click at X,Y of the window's
+# content area, which is the bottom CONTENT_HEIGHT pixels of the window.
+click() {
+  local WX WY WW WH
+  window_geometry "$1"
+  local top=$((WY + WH - $2))
+  xdotool mousemove "$((WX + $3))" "$((top + $4))" click 1
+}
+
+# click_main X Y: a click at X,Y of the main window's content area, below
+# the menu bar.
+click_main() {
+  click "$MAIN" "$MAIN_HEIGHT" "$1" "$2"
+}
+
+type_text() {
+  xdotool type --delay 15 -- "$1"
+}
+
+keys() {
+  xdotool key --delay 15 "$@"
+}
+
+# The controls of the main window, as points inside them.
+EDPERCENT=(152 24)
+EDVALUE=(262 24)
+BTN_CALC=(359 24)
+BTN_CLEAR=(440 24)
+ST_AMOUNT=(394 55)
+ST_PLUS=(394 87)
+ST_MINUS=(394 119)
+BTN_LAUNCH=(90 87)
+LINK=(60 120)
+
+# calculate PERCENT VALUE: types both numbers as a person does, Return after
+# each, starting from an empty percentage field that has the focus.
+calculate() {
+  type_text "$1"
+  keys Return
+  type_text "$2"
+  keys Return
+}
+
+# --- selections --------------------------------------------------------------
+
+clipboard() {
+  timeout 2 xclip -o -selection clipboard 2>/dev/null || true
+}
+
+primary() {
+  timeout 2 xclip -o -selection primary 2>/dev/null || true
+}
+
+clipboard_is() {
+  LAST_SEEN=$(clipboard)
+  [ "$LAST_SEEN" = "$1" ]
+}
+
+primary_is() {
+  LAST_SEEN=$(primary)
+  [ "$LAST_SEEN" = "$1" ]
+}
+
+expect_clipboard() {
+  wait_for "'$1' on the clipboard" clipboard_is "$1"
+}
+
+# type_and_read TYPED EXPECTED: types into the focused entry field and
+# checks that the field then reads EXPECTED in full. Selecting the whole
+# text makes it the PRIMARY selection; since the program handles input in
+# order, seeing it also proves every earlier event has been handled.
+type_and_read() {
+  type_text "$1"
+  keys End shift+Home
+  wait_for "the focused field to read '$2'" primary_is "$2"
+  keys End
+}
+
+# --- files -------------------------------------------------------------------
+
+file_has_lines() {  # FILE COUNT
+  [ -f "$1" ] && [ "$(wc -l <"$1")" -ge "$2" ]
+}
+
+# --- pictures for people -------------------------------------------------------
+
+# shot NAME WINDOW: keeps a picture of the window when E2E_SHOTS names a
+# folder; runs that do not ask for pictures take none.
+shot() {
+  [ -n "${E2E_SHOTS:-}" ] || return 0
+  mkdir -p "$E2E_SHOTS"
+  if command -v import >/dev/null; then
+    import -window "$2" "$E2E_SHOTS/$1.png"
+  elif command -v xwd >/dev/null; then
+    xwd -id "$2" -silent -out "$E2E_SHOTS/$1.xwd"
+  fi
+}
+
+# --- what xdotool cannot do ----------------------------------------------------
+
+# close_window WINDOW: what a window manager's close button does.
+close_window() {
+  timeout 5 python3 "$E2E_DIR/x11.py" close "$1"
+}
+
+cursor_name() {
+  timeout 5 python3 "$E2E_DIR/x11.py" cursor
+}

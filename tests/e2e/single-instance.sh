@@ -1,0 +1,111 @@
+#!/usr/bin/env bash
+# One program per user and display: a second start hands a re-open request
+# to the running one over a socket in XDG_RUNTIME_DIR and ends; the socket
+# is the owner's alone, ignores what is not a request, and a stale one left
+# by a dead program does not stop a new start.
+source "$(dirname "$0")/lib.sh"
+e2e_init "$@"
+
+SOCKET="$XDG_RUNTIME_DIR/ZazudedidIdarero-$(id -u)-${DISPLAY//:/_}.socket"
+
+# client PAYLOAD [SECONDS]: connects, sends PAYLOAD, waits for the program
+# to close the connection; prints what came back, then "closed" or "open".
+client() {
+  python3 - "$SOCKET" "$1" "${2:-$E2E_DEADLINE}" <<'PY'
+import socket, sys, time
+path, payload, seconds = sys.argv[1], sys.argv[2].encode(), float(sys.argv[3])
+s = socket.socket(socket.AF_UNIX)
+s.connect(path)
+s.sendall(payload)
+s.settimeout(0.2)
+got, end = b"", time.monotonic() + seconds
+while time.monotonic() < end:
+    try:
+        chunk = s.recv(100)
+    except socket.timeout:
+        continue
+    except ConnectionResetError:
+        chunk = b""
+    if not chunk:
+        print(repr(got), "closed")
+        sys.exit(0)
+    got += chunk
+print(repr(got), "open")
+PY
+}
+
+# second_start: a second program ends at once with status 0, quietly.
+second_start() {
+  "$APP" >"$WORK/second.out" 2>"$WORK/second.err" &
+  local pid=$!
+  expect_exit "$pid" 0 "a second start"
+  expect_eq "the second start's output" "" "$(cat "$WORK/second.out" "$WORK/second.err")"
+}
+
+# one_main_window TYPED EXPECTED: typing into the percentage field gives
+# EXPECTED, which tells a new window from the old one, and once the program
+# has handled that, there is still exactly one main window.
+one_main_window() {
+  focus "$MAIN"
+  click_main "${EDPERCENT[@]}"
+  keys End
+  type_and_read "$1" "$2"
+  expect_eq "main windows" 1 "$(count_lines "$(windows_titled "$TITLE")")"
+}
+
+socket_mode_is_private() {
+  [ -S "$SOCKET" ] || fail "no socket at $SOCKET; the folder holds: $(ls -A "$XDG_RUNTIME_DIR")"
+  expect_eq "socket's mode" "srwx------" "$(stat -c %A "$SOCKET")"
+  expect_eq "socket's owner" "$(id -u)" "$(stat -c %u "$SOCKET")"
+}
+
+start_app
+wait_main_window
+first_main=$MAIN
+expect_eq "runtime folder" "$(basename "$SOCKET")" "$(ls -A "$XDG_RUNTIME_DIR")"
+socket_mode_is_private
+
+note "second start while the main window is open"
+second_start
+one_main_window 1 1
+expect_eq "main window after the re-open request" "$first_main" "$MAIN"
+
+note "second start after the main window was closed"
+close_window "$MAIN"
+wait_for "the main window to close" has_windows_titled "$TITLE" 0
+expect_running "main window closed"
+second_start
+wait_main_window
+# A new window, with empty fields.
+one_main_window 2 2
+
+note "what is not a request is ignored"
+expect_eq "answer to a wrong line" "b'' closed" "$(client $'hello\n')"
+expect_eq "answer to an endless line" "b'' closed" "$(client "$(printf 'x%.0s' $(seq 200))")"
+client "" >"$WORK/idle-client" &
+idle=$!
+EXTRA_PIDS+=("$idle")
+# A silent client that holds its connection does not block a real request.
+second_start
+wait_exit "$idle"
+expect_eq "an idle client's connection" "b'' closed" "$(cat "$WORK/idle-client")"
+expect_running "after stray clients"
+one_main_window 3 23
+
+note "a stale socket left by a program that died"
+kill -TERM "$APP_PID"
+expect_exit "$APP_PID" 0 SIGTERM
+APP_PID=""
+rm -f "$SOCKET"
+python3 -c 'import socket, sys; socket.socket(socket.AF_UNIX).bind(sys.argv[1])' "$SOCKET"
+[ -S "$SOCKET" ] || fail "could not leave a stale socket"
+start_app
+wait_main_window
+socket_mode_is_private
+second_start
+one_main_window 4 4
+
+keys ctrl+q
+expect_exit "$APP_PID" 0 "Ctrl+Q"
+APP_PID=""
+note "passed"
