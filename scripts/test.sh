@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything with warnings as errors and runs every test: the suite,
-# the suite again under AddressSanitizer and UndefinedBehaviorSanitizer, and
-# the fuzz targets for a bounded time.
+# the fuzz targets for a bounded time, and the suite again under
+# AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -15,11 +15,9 @@ cmake -S . -B build-test -G Ninja -DZI_WERROR=ON >/dev/null
 cmake --build build-test -j "$jobs"
 ctest --test-dir build-test --output-on-failure -j "$jobs"
 
-if [ -x scripts/sanitize.sh ]; then
-  echo "== sanitizers"
-  scripts/sanitize.sh
-fi
-if [ -x scripts/fuzz.sh ]; then
-  echo "== fuzzing"
-  scripts/fuzz.sh
-fi
+echo "== fuzzing"
+scripts/fuzz.sh
+
+# Last, so that the run ends with the test runner's summary.
+echo "== sanitizers"
+scripts/sanitize.sh
