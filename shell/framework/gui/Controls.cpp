@@ -146,12 +146,6 @@ void Control::Native::ApplyFont() {
   widget->setFont(font);
 }
 
-void Control::Native::ApplyGeometry(int32_t left, int32_t top, int32_t width, int32_t height) {
-  if (widget) {
-    widget->setGeometry(left, top, width, height);
-  }
-}
-
 Control::Control() : native_(std::make_unique<Native>()) {}
 Control::~Control() = default;
 

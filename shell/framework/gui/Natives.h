@@ -84,7 +84,6 @@ struct Control::Native {
   bool bold = false, italic = false, underline = false;
 
   void ApplyFont();
-  void ApplyGeometry(int32_t left, int32_t top, int32_t width, int32_t height);
 };
 
 Window::Native& NativeOf(const Window& window);
