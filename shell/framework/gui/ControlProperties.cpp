@@ -16,15 +16,6 @@ namespace {
 QString Q(const String& text) {
   return QString::fromStdString(text);
 }
-QColor ToQColor(Color c) {
-  return QColor(c.red, c.green, c.blue);
-}
-
-template <class T>
-T As(const PropertyEntry& entry) {
-  return std::get<T>(entry.value);
-}
-
 template <class Target>
 using Setters =
     std::unordered_map<std::string_view, std::function<void(Target&, const PropertyEntry&)>>;
@@ -263,90 +254,6 @@ bool Canvas::SetProperty(const PropertyEntry& entry) {
        }},
   };
   return ApplyAll(*this, entry, setters);
-}
-
-bool Window::SetProperty(const PropertyEntry& e) {
-  auto& n = *native_;
-  static const std::unordered_map<std::string_view,
-                                  std::function<void(Window&, Native&, const PropertyEntry&)>>
-      setters = {
-          {"Placement",
-           [](Window&, Native& n, const PropertyEntry& e) { n.placement = As<int32_t>(e); }},
-          {"Width", [](Window&, Native& n, const PropertyEntry& e) { n.width = As<int32_t>(e); }},
-          {"Height", [](Window&, Native& n, const PropertyEntry& e) { n.height = As<int32_t>(e); }},
-          {"MinWidth",
-           [](Window&, Native& n, const PropertyEntry& e) { n.minWidth = As<int32_t>(e); }},
-          {"MinHeight",
-           [](Window&, Native& n, const PropertyEntry& e) { n.minHeight = As<int32_t>(e); }},
-          {"MaxWidth",
-           [](Window&, Native& n, const PropertyEntry& e) { n.maxWidth = As<int32_t>(e); }},
-          {"MaxHeight",
-           [](Window&, Native& n, const PropertyEntry& e) { n.maxHeight = As<int32_t>(e); }},
-          {"Frame", [](Window&, Native& n, const PropertyEntry& e) { n.frame = As<int32_t>(e); }},
-          {"MacProcID",
-           [](Window&, Native& n, const PropertyEntry& e) { n.macProcID = As<int32_t>(e); }},
-          {"Composite",
-           [](Window&, Native& n, const PropertyEntry& e) { n.composite = As<bool>(e); }},
-          {"HasBackColor",
-           [](Window&, Native& n, const PropertyEntry& e) {
-             n.hasBackColor = As<bool>(e);
-             n.widget->setAutoFillBackground(n.hasBackColor);
-           }},
-          {"BackColor",
-           [](Window&, Native& n, const PropertyEntry& e) {
-             n.backColor = ToQColor(As<Color>(e));
-             QPalette palette = n.widget->palette();
-             palette.setColor(QPalette::Window, n.backColor);
-             if (n.hasBackColor) {
-               n.widget->setPalette(palette);
-             }
-           }},
-          {"Title", [](Window& w, Native&, const PropertyEntry& e) { w.Title(As<String>(e)); }},
-          {"Visible", [](Window&, Native& n, const PropertyEntry& e) { n.visible = As<bool>(e); }},
-          {"FullScreen",
-           [](Window&, Native& n, const PropertyEntry& e) { n.fullScreen = As<bool>(e); }},
-          {"MenuBarVisible",
-           [](Window&, Native& n, const PropertyEntry& e) { n.menuBarVisible = As<bool>(e); }},
-          {"CloseButton",
-           [](Window&, Native& n, const PropertyEntry& e) { n.closeButton = As<bool>(e); }},
-          {"Resizeable",
-           [](Window&, Native& n, const PropertyEntry& e) { n.resizeable = As<bool>(e); }},
-          {"LiveResize",
-           [](Window&, Native& n, const PropertyEntry& e) { n.liveResize = As<bool>(e); }},
-          {"MaximizeButton",
-           [](Window&, Native& n, const PropertyEntry& e) { n.maximizeButton = As<bool>(e); }},
-          {"MinimizeButton",
-           [](Window&, Native& n, const PropertyEntry& e) { n.minimizeButton = As<bool>(e); }},
-      };
-  auto found = setters.find(e.name);
-  if (found == setters.end()) {
-    return false;
-  }
-  found->second(*this, n, e);
-  if (n.realised) {
-    n.ApplySize();
-  }
-  return true;
-}
-
-namespace {
-template <class Target>
-void ApplyBlob(Target& target, std::string_view blob, const char* className) {
-  for (const auto& entry : ReadPropertyBlob(blob)) {
-    if (!target.SetProperty(entry)) {
-      throw PropertyBlobException("property blob: a " + String(className) + " has no property \"" +
-                                  entry.name + "\" (byte " + std::to_string(entry.offset) + ")");
-    }
-  }
-}
-}  // namespace
-
-void SetProperties(Window& target, std::string_view blob) {
-  ApplyBlob(target, blob, "Window");
-}
-
-void SetProperties(Control& target, std::string_view blob) {
-  ApplyBlob(target, blob, target.ClassName());
 }
 
 }  // namespace fw

@@ -88,6 +88,16 @@ struct Control::Native {
 
 Window::Native& NativeOf(const Window& window);
 
+// A blob entry's value; the reader has already matched its kind to the name.
+template <class T>
+T As(const PropertyEntry& entry) {
+  return std::get<T>(entry.value);
+}
+
+inline QColor ToQColor(Color c) {
+  return QColor(c.red, c.green, c.blue);
+}
+
 // The menu refresh and menu commands of one window.
 void RefreshMenus(Window& window);
 QMenuBar* BuildMenuBar(QWidget* parent, const Ref<MenuBar>& model, std::weak_ptr<Window> owner);
