@@ -41,7 +41,7 @@ String ProgramName() {
 
 // Qt ends the process with an abort when it reaches no display; say so in
 // one line and end with a status instead.
-void NoDisplayGuard(QtMsgType type, const QMessageLogContext&, const QString& message) {
+void NoDisplayGuard(QtMsgType type, const QMessageLogContext&, const QString&) {
   if (type != QtFatalMsg) {
     return;  // Qt's own lines about the display would only repeat it
   }
@@ -49,7 +49,6 @@ void NoDisplayGuard(QtMsgType type, const QMessageLogContext&, const QString& me
   std::fprintf(stderr, "%s: cannot open a display (%s)\n", ProgramName().c_str(),
                display.isEmpty() ? "DISPLAY is not set"
                                  : ("DISPLAY=" + display + " does not answer").constData());
-  (void)message;
   std::_Exit(1);
 }
 

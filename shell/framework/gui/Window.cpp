@@ -302,7 +302,7 @@ bool Window::HandleMenuCommand(const String& itemName) {
   if (found == menuHandlers_.end()) {
     return false;
   }
-  auto keep = shared_from_this();
+  auto keep = shared_from_this();  // the handler may close this window
   return found->second(*this);
 }
 
