@@ -41,6 +41,20 @@ wait_for "a second request" file_has_lines "$XDG_OPEN_LOG" 2
 expect_eq "requests after two presses" $'http://www.example.com\nhttp://www.example.com' \
   "$(cat "$XDG_OPEN_LOG")"
 
+# No browser: the desktop's opener fails; the program carries on.
+cat >"$WORK/bin/xdg-open" <<EOF
+#!/bin/sh
+printf 'failed %s\n' "\$*" >>"$XDG_OPEN_LOG"
+exit 3
+EOF
+click_main "${LINK[@]}"
+wait_for "the failing opener to be asked" file_has_lines "$XDG_OPEN_LOG" 3
+expect_running "after the opener failed"
+click_main "${EDPERCENT[@]}"
+calculate 10 50
+click_main "${ST_AMOUNT[@]}"
+expect_clipboard "5.00"
+
 keys ctrl+q
 expect_exit "$APP_PID" 0 "Ctrl+Q"
 APP_PID=""
