@@ -106,30 +106,39 @@ void Window::Native::ApplyFlags() {
   widget->setWindowFlags(flags);
 }
 
+namespace {
+// The active window, else the newest visible one: without a window manager
+// no window is active.
+QWidget* FrontmostOtherThan(const QWidget* self) {
+  QWidget* active = QApplication::activeWindow();
+  if (active && active != self) {
+    return active;
+  }
+  const auto& windows = OpenList();
+  for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
+    QWidget* other = NativeOf(**it).widget;
+    if (other && other != self && other->isVisible()) {
+      return other;
+    }
+  }
+  return nullptr;
+}
+}  // namespace
+
 void Window::Native::Place() {
-  QRect frameRect(QPoint(0, 0), widget->size());
   QRect over;
   if (placement == 1) {
-    // Over the frontmost window of the program.
-    QWidget* front = QApplication::activeWindow();
-    for (const auto& window : OpenList()) {
-      auto& other = NativeOf(*window);
-      if (!front && other.widget && other.widget != widget && other.widget->isVisible()) {
-        front = other.widget;
-      }
-    }
-    if (front && front != widget) {
+    if (QWidget* front = FrontmostOtherThan(widget)) {
       over = front->frameGeometry();
     }
   }
-  if (over.isNull() && (placement == 1 || placement == 2)) {
-    if (QScreen* screen = widget->screen()) {
-      over = screen->availableGeometry();
-    }
+  if (over.isNull() && (placement == 1 || placement == 2) && widget->screen()) {
+    over = widget->screen()->availableGeometry();
   }
   if (!over.isNull()) {
-    frameRect.moveCenter(over.center());
-    widget->move(frameRect.topLeft());
+    QRect frame(QPoint(0, 0), widget->size());
+    frame.moveCenter(over.center());
+    widget->move(frame.topLeft());
   }
 }
 
