@@ -7,6 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
+source "$root/scripts/lib/xvfb.sh"
 runs=${ZI_BENCH_RUNS:-20}
 returns_per_run=5
 build=build-bench
@@ -48,19 +49,12 @@ floor_args=(--title Floor -- "$floor" "$root/resources/48.png")
 # run KIND: one start of KIND under a fresh X server; appends its lines to
 # $work/KIND.
 run() {
-  local kind=$1 display_file="$work/display" xvfb_pid status=0
+  local kind=$1 xvfb_pid status=0
   local -n args="${kind}_args"
-  : >"$display_file"
-  exec 3>"$display_file"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-  xvfb_pid=$!
-  exec 3>&-
-  for _ in $(seq 100); do
-    [ -s "$display_file" ] && break
-    sleep 0.05
-  done
+  start_private_xvfb "$work" || { echo "bench: Xvfb did not start" >&2; exit 1; }
+  xvfb_pid=$XVFB_PID
   rm -rf "$work/run" && mkdir -m 0700 "$work/run"
-  env -u XDG_CURRENT_DESKTOP DISPLAY=":$(cat "$display_file")" XDG_RUNTIME_DIR="$work/run" \
+  env -u XDG_CURRENT_DESKTOP XDG_RUNTIME_DIR="$work/run" \
     QT_QPA_PLATFORM=xcb "$probe" "${args[@]}" >>"$work/$kind" 2>"$work/probe.log" || status=$?
   kill "$xvfb_pid"
   wait "$xvfb_pid" 2>/dev/null || true

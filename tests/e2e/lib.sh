@@ -7,6 +7,8 @@
 set -euo pipefail
 
 E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+# shellcheck source=../../scripts/lib/xvfb.sh
+source "$E2E_DIR/../../scripts/lib/xvfb.sh"
 E2E_NAME=$(basename "$0" .sh)
 # Seconds any one awaited condition may take.
 E2E_DEADLINE=${E2E_DEADLINE:-10}
@@ -70,20 +72,8 @@ e2e_init() {
 }
 
 start_xvfb() {
-  # -displayfd lets the server pick a free display and say which.
-  Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 1280x1024x24 \
-    3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
-  XVFB_PID=$!
-  wait_for "Xvfb to report its display" display_reported
-  DISPLAY=":$(head -n1 "$WORK/display")"
-  export DISPLAY
+  start_private_xvfb "$WORK" || fail "Xvfb did not start: $(cat "$WORK/xvfb.log")"
   note "Xvfb on $DISPLAY"
-}
-
-display_reported() {
-  kill -0 "$XVFB_PID" 2>/dev/null || fail "Xvfb did not start: $(cat "$WORK/xvfb.log")"
-  # The number is complete once its line ends.
-  [ -s "$WORK/display" ] && [ "$(tail -c1 "$WORK/display" | od -An -c | tr -d ' ')" = '\n' ]
 }
 
 private_environment() {

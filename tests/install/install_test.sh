@@ -7,6 +7,7 @@ set -euo pipefail
 build=$(cd "$1" && pwd)
 colours=$2
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
+source "$source_dir/scripts/lib/xvfb.sh"
 
 name=zazudedid-idarero
 tmp=$(mktemp -d)
@@ -103,16 +104,8 @@ fi
 
 echo "== start the program by its command name"
 mkdir -m 0700 "$tmp/run"
-exec 3>"$tmp/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$tmp/xvfb.log" 2>&1 &
-xvfb_pid=$!
-exec 3>&-
-for _ in $(seq 100); do
-  [ -s "$tmp/display" ] && break
-  sleep 0.1
-done
-[ -s "$tmp/display" ] || fail "Xvfb did not start: $(cat "$tmp/xvfb.log")"
-export DISPLAY=":$(cat "$tmp/display")"
+start_private_xvfb "$tmp" || fail "Xvfb did not start: $(cat "$tmp/xvfb.log")"
+xvfb_pid=$XVFB_PID
 
 (
   cd "$tmp"
