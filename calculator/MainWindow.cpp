@@ -1,8 +1,8 @@
 #include "calculator/MainWindow.h"
 
 #include "calculator/MainWindowLayout.h"
-#include "shell/MenuBar1.h"
-#include "shell/Pictures.h"
+#include "common/MenuBar1.h"
+#include "common/Pictures.h"
 
 using fw::Ref;
 using namespace fw::events;

@@ -1,8 +1,8 @@
 // The calculation, the copying of a result, Clear, the Calculator launch and
 // the web link.
 #include "calculator/MainWindow.h"
+#include "common/SharedTexts.h"
 #include "dialogs/Globals.h"
-#include "shell/SystemTexts.h"
 
 using fw::Ref;
 

@@ -1,7 +1,7 @@
 // The menu item accessors, the About command and the title.
 #include "calculator/MainWindow.h"
+#include "common/SharedTexts.h"
 #include "dialogs/AboutWindow.h"
-#include "shell/SystemTexts.h"
 
 using fw::Ref;
 

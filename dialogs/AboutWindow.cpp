@@ -1,9 +1,9 @@
 #include "dialogs/AboutWindow.h"
 
+#include "common/App.h"
+#include "common/Pictures.h"
+#include "common/SharedTexts.h"
 #include "dialogs/AboutWindowLayout.h"
-#include "shell/App.h"
-#include "shell/Pictures.h"
-#include "shell/SystemTexts.h"
 
 using fw::Ref;
 using fw::String;

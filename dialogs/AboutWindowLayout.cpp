@@ -1,7 +1,7 @@
 #include "dialogs/AboutWindowLayout.h"
 
+#include "common/SharedTexts.h"
 #include "core/LayoutEntries.h"
-#include "shell/SystemTexts.h"
 
 namespace {
 

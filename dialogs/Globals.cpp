@@ -1,7 +1,7 @@
 #include "dialogs/Globals.h"
 
+#include "common/Pictures.h"
 #include "dialogs/NotifyWindow.h"
-#include "shell/Pictures.h"
 
 using fw::Ref;
 

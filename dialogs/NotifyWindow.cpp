@@ -1,7 +1,7 @@
 #include "dialogs/NotifyWindow.h"
 
+#include "common/SharedTexts.h"
 #include "dialogs/NotifyWindowLayout.h"
-#include "shell/SystemTexts.h"
 
 using fw::Ref;
 

@@ -12,18 +12,8 @@ runs=${ZI_BENCH_RUNS:-20}
 returns_per_run=5
 build=build-bench
 
-scripts/install-deps.sh
-# The probe's X extensions, for the benchmarks only.
-missing=()
-for p in libxdamage-dev libxtst-dev; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo=""
-  [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+# The probe's X extensions are for the benchmarks only.
+scripts/install-deps.sh libxdamage-dev libxtst-dev
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZI_BENCH=ON -DZI_TESTS=OFF >/dev/null
 if ! grep -q 'bench_xprobe' "$build/build.ninja"; then

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building, running and testing need,
-# when they are missing. Runs apt as root, or through sudo.
+# and any named on the command line, when they are missing. Runs apt as
+# root, or through sudo.
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,7 @@ packages=(
   libgtest-dev
   xvfb xdotool xclip x11-utils python3
   clang libclang-rt-14-dev clang-format
+  "$@"
 )
 
 missing=()

@@ -7,8 +7,9 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 jobs=$(nproc)
 
-echo "== format check"
+echo "== format and layer checks"
 git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+python3 scripts/check-layers.py
 
 echo "== build and test"
 cmake -S . -B build-test -G Ninja -DZI_WERROR=ON >/dev/null

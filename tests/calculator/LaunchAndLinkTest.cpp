@@ -5,7 +5,7 @@
 #include <thread>
 
 #include "calculator/MainWindowFixture.h"
-#include "shell/Pictures.h"
+#include "common/Pictures.h"
 
 namespace fs = std::filesystem;
 using fw::Ref;

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "calculator/MainWindowLayout.h"
+#include "common/SharedTexts.h"
 #include "core/PropertyBlob.h"
-#include "shell/SystemTexts.h"
 #include "support/BlobReading.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "calculator/MainWindowFixture.h"
-#include "shell/Pictures.h"
-#include "shell/SystemTexts.h"
+#include "common/Pictures.h"
+#include "common/SharedTexts.h"
 
 using fw::Ref;
 

@@ -6,9 +6,9 @@
 #include <typeinfo>
 
 #include "calculator/MainWindowFixture.h"
+#include "common/AppObject.h"
+#include "common/MenuBar1.h"
 #include "dialogs/AboutWindow.h"
-#include "shell/MenuBar1.h"
-#include "shell/Startup.h"
 
 using fw::Ref;
 
@@ -45,7 +45,7 @@ class Menus : public MainWindowTest {
  protected:
   void SetUp() override {
     MainWindowTest::SetUp();
-    NewAppInstance();  // the About window reads the version from the application
+    RegisterAppObject();  // the About window reads the version from the application
   }
   QAction* Action(const char* name) const {
     QMenuBar* bar = fw::testing::NativeMenuBar(*window_);

@@ -1,11 +1,11 @@
 #include <QTest>
 #include <vector>
 
+#include "common/App.h"
+#include "common/Pictures.h"
+#include "common/SharedTexts.h"
 #include "dialogs/AboutWindow.h"
 #include "dialogs/DialogFixture.h"
-#include "shell/App.h"
-#include "shell/Pictures.h"
-#include "shell/SystemTexts.h"
 
 using fw::Ref;
 using fw::String;
@@ -28,14 +28,14 @@ class AboutTest : public DialogTest {
     DialogTest::SetUp();
     bundle_ = MakeBundle();
     WriteInfoPlist(bundle_, "2.10");
-    NewAppInstance();
+    RegisterAppObject();
     fw::testing::CaptureShowURL([this](const String& address) { shown_.push_back(address); });
   }
 
   // Versions are read once per application object: a new one reads the file.
   void RegisterAppWithVersion(const std::string& version) {
     WriteInfoPlist(bundle_, version);
-    NewAppInstance();
+    RegisterAppObject();
   }
 
   static void Press(const Ref<fw::Control>& control) {

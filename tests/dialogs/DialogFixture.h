@@ -5,13 +5,13 @@
 #include <fstream>
 #include <string>
 
-#include "shell/Startup.h"
+#include "common/AppObject.h"
 #include "support/WidgetFixture.h"
 
 class DialogTest : public WidgetTest {
  protected:
   void TearDown() override {
-    Finalise();  // also drops the menu bar that NewAppInstance built
+    ReleaseWindowsAndMenuBar();  // also drops the menu bar that RegisterAppObject built
     WidgetTest::TearDown();
   }
 

@@ -7,11 +7,11 @@
 #include <string_view>
 #include <vector>
 
+#include "common/SharedTexts.h"
 #include "core/LayoutEntries.h"
 #include "core/PropertyBlob.h"
 #include "dialogs/AboutWindowLayout.h"
 #include "dialogs/NotifyWindowLayout.h"
-#include "shell/SystemTexts.h"
 #include "support/BlobReading.h"
 
 namespace {

@@ -4,11 +4,11 @@
 #include <QTest>
 #include <functional>
 
+#include "common/Pictures.h"
+#include "common/SharedTexts.h"
 #include "dialogs/DialogFixture.h"
 #include "dialogs/Globals.h"
 #include "dialogs/NotifyWindow.h"
-#include "shell/Pictures.h"
-#include "shell/SystemTexts.h"
 
 using fw::Ref;
 using fw::testing::NativeWidget;

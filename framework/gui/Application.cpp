@@ -1,0 +1,33 @@
+#include "gui/Application.h"
+
+#include "core/BundleVersion.h"
+#include "gui/FolderItem.h"
+#include "platform/Files.h"
+
+namespace fw {
+const Application::Version& Application::BundleVersion() const {
+  if (!version_) {
+    version_ = Version{};
+    Ref<FolderItem> executable = ExecutableFile();
+    if (!executable.IsNil()) {
+      auto text =
+          platform::ReadTextFile(executable->Path().parent_path().parent_path() / "Info.plist");
+      auto [major, minor] = ParseBundleVersion(text.value_or(String()));
+      version_ = Version{major, minor};
+    }
+  }
+  return *version_;
+}
+
+int32_t Application::MajorVersion() const {
+  return BundleVersion().major;
+}
+int32_t Application::MinorVersion() const {
+  return BundleVersion().minor;
+}
+
+bool Application::Event_HandleAppleEvent(AppleEvent&, const String&, const String&) {
+  return false;
+}
+
+}  // namespace fw

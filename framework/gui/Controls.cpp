@@ -1,0 +1,297 @@
+#include "gui/Controls.h"
+
+#include <QApplication>
+#include <QEnterEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+
+#include "gui/Desktop.h"
+#include "gui/WidgetBacking.h"
+
+namespace fw {
+namespace {
+
+QString Q(const String& text) {
+  return QString::fromStdString(text);
+}
+
+// The key as the KeyDown event gives it: its text, or the control character
+// that stands for an editing key.
+String KeyText(const QKeyEvent& event) {
+  switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return "\r";
+    case Qt::Key_Tab:
+      return "\t";
+    case Qt::Key_Backspace:
+      return "\b";
+    case Qt::Key_Escape:
+      return "\x1b";
+    case Qt::Key_Delete:
+      return "\x7f";
+    case Qt::Key_Left:
+      return "\x1c";
+    case Qt::Key_Right:
+      return "\x1d";
+    case Qt::Key_Up:
+      return "\x1e";
+    case Qt::Key_Down:
+      return "\x1f";
+    case Qt::Key_Home:
+      return "\x01";
+    case Qt::Key_End:
+      return "\x04";
+    case Qt::Key_PageUp:
+      return "\x0b";
+    case Qt::Key_PageDown:
+      return "\x0c";
+    default:
+      return event.text().toStdString();
+  }
+}
+
+template <class Base>
+class EventWidget : public Base {
+ public:
+  EventWidget(std::weak_ptr<Control> owner, QWidget* parent) : Base(parent), owner_(owner) {}
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override {
+    auto control = owner_.lock();
+    QPoint at = event->position().toPoint();
+    bool handled = control && DispatchFor(false, [&] {
+                     return control->template Raise<events::MouseDown>(at.x(), at.y());
+                   });
+    if (!handled) {
+      Base::mousePressEvent(event);
+    }
+  }
+  void enterEvent(QEnterEvent* event) override {
+    if (auto control = owner_.lock()) {
+      Dispatch([&] { control->template Raise<events::MouseEnter>(); });
+    }
+    Base::enterEvent(event);
+  }
+  void leaveEvent(QEvent* event) override {
+    if (auto control = owner_.lock()) {
+      Dispatch([&] { control->template Raise<events::MouseExit>(); });
+    }
+    Base::leaveEvent(event);
+  }
+
+  std::weak_ptr<Control> owner_;
+};
+
+class FieldWidget : public EventWidget<QLineEdit> {
+ public:
+  using EventWidget::EventWidget;
+
+ protected:
+  // KeyDown comes before the field's own handling; True swallows the key.
+  void keyPressEvent(QKeyEvent* event) override {
+    auto control = owner_.lock();
+    String key = KeyText(*event);
+    bool swallowed = control && !key.empty() &&
+                     DispatchFor(false, [&] { return control->Raise<events::KeyDown>(key); });
+    if (swallowed) {
+      event->accept();
+      return;
+    }
+    QLineEdit::keyPressEvent(event);
+  }
+};
+
+class CanvasWidget : public EventWidget<QWidget> {
+ public:
+  using EventWidget::EventWidget;
+  QImage backdrop;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    if (!backdrop.isNull()) {
+      QPainter painter(this);
+      painter.drawImage(QPoint(0, 0), backdrop);
+    }
+  }
+};
+
+template <class W>
+W* WidgetAs(const Control& control) {
+  return static_cast<W*>(control.native().widget.data());
+}
+
+}  // namespace
+
+void Control::Native::ApplyFont() {
+  if (!widget) {
+    return;
+  }
+  QFont font = QApplication::font();
+  if (fontName != "System" && !fontName.empty()) {
+    font.setFamily(Q(fontName));
+  }
+  // A text size is in the layout's unit, as positions are: one pixel, the
+  // point of the 72 dpi screens the layouts were drawn for.
+  if (textSize > 0) {
+    font.setPixelSize(static_cast<int>(textSize + 0.5f));
+  }
+  font.setBold(bold);
+  font.setItalic(italic);
+  font.setUnderline(underline);
+  widget->setFont(font);
+}
+
+Control::Control() : native_(std::make_unique<Native>()) {}
+Control::~Control() = default;
+
+void Control::Constructor() {
+  Window().Get();  // a control is always made through its window
+  MakeWidget();
+  native_->ApplyFont();
+}
+
+const String& Control::Name() const {
+  return native_->name;
+}
+
+Ref<fw::Window> Control::Window() const {
+  return Ref<fw::Window>(window_.lock());
+}
+
+bool Control::Visible() const {
+  return native_->visible;
+}
+
+void Control::Visible(bool visible) {
+  native_->visible = visible;
+  if (native_->widget) {
+    native_->widget->setVisible(visible);
+  }
+}
+
+bool Control::Enabled() const {
+  return native_->widget && native_->widget->isEnabled();
+}
+
+void Control::Enabled(bool enabled) {
+  if (native_->widget) {
+    native_->widget->setEnabled(enabled);
+  }
+}
+
+void Control::SetFocus() {
+  if (native_->widget) {
+    native_->widget->setFocus(Qt::OtherFocusReason);
+  }
+}
+
+void Control::MouseCursor(Ref<fw::MouseCursor> cursor) {
+  if (!native_->widget) {
+    return;
+  }
+  bool finger = !cursor.IsNil() && cursor->GetShape() == MouseCursor::Shape::FingerPointer;
+  native_->widget->setCursor(finger ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+int32_t Control::TabIndex() const {
+  return native_->tabIndex;
+}
+
+void Control::InstallHandler(const char* eventName, std::unique_ptr<EventHandlerBase> handler) {
+  handlers_[eventName] = std::move(handler);
+}
+
+// Each class makes its widget in the window's content area.
+namespace {
+QWidget* ContentOf(const Control& control) {
+  return NativeOf(*control.Window()).widget->content();
+}
+}  // namespace
+
+void StaticText::MakeWidget() {
+  auto* label = new EventWidget<QLabel>(weak_from_this(), ContentOf(*this));
+  label->setTextFormat(Qt::PlainText);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  native().widget = label;
+}
+
+String StaticText::Text() const {
+  return WidgetAs<QLabel>(*this)->text().toStdString();
+}
+void StaticText::Text(const String& text) {
+  WidgetAs<QLabel>(*this)->setText(Q(text));
+}
+
+void StaticText::TextSize(float size) {
+  native().textSize = size;
+  native().ApplyFont();
+}
+
+void StaticText::TextUnit(FontUnits unit) {
+  native().textUnit = unit;
+}
+
+void TextField::MakeWidget() {
+  auto* field = new FieldWidget(weak_from_this(), ContentOf(*this));
+  field->setFocusPolicy(Qt::StrongFocus);
+  native().widget = field;
+}
+
+String TextField::Text() const {
+  return WidgetAs<QLineEdit>(*this)->text().toStdString();
+}
+void TextField::Text(const String& text) {
+  WidgetAs<QLineEdit>(*this)->setText(Q(text));
+}
+void TextField::TextUnit(FontUnits unit) {
+  native().textUnit = unit;
+}
+
+void PushButton::MakeWidget() {
+  auto* button = new EventWidget<QPushButton>(weak_from_this(), ContentOf(*this));
+  button->setFocusPolicy(Qt::StrongFocus);
+  button->setAutoDefault(false);
+  std::weak_ptr<Control> owner = weak_from_this();
+  QObject::connect(button, &QPushButton::clicked, button, [owner] {
+    if (auto control = owner.lock()) {
+      Dispatch([&] { control->Raise<events::Action>(); });
+    }
+  });
+  native().widget = button;
+}
+
+String PushButton::Caption() const {
+  return WidgetAs<QPushButton>(*this)->text().toStdString();
+}
+void PushButton::TextUnit(FontUnits unit) {
+  native().textUnit = unit;
+}
+bool PushButton::Default() const {
+  return WidgetAs<QPushButton>(*this)->isDefault();
+}
+bool PushButton::Cancel() const {
+  return WidgetAs<QPushButton>(*this)->property("cancel").toBool();
+}
+void PushButton::Push() {
+  WidgetAs<QPushButton>(*this)->click();
+}
+
+void Canvas::MakeWidget() {
+  auto* canvas = new CanvasWidget(weak_from_this(), ContentOf(*this));
+  canvas->setFocusPolicy(Qt::NoFocus);
+  native().widget = canvas;
+}
+
+void Canvas::Backdrop(Ref<Picture> picture) {
+  backdrop_ = std::move(picture);
+  auto* canvas = WidgetAs<CanvasWidget>(*this);
+  canvas->backdrop = backdrop_.IsNil() ? QImage() : backdrop_->native().image;
+  canvas->update();
+}
+
+}  // namespace fw

@@ -1,0 +1,83 @@
+#include "gui/FolderItem.h"
+
+#include <QImageReader>
+#include <system_error>
+
+#include "gui/WidgetBacking.h"
+#include "platform/Process.h"
+
+namespace fw {
+namespace {
+
+std::filesystem::path& ExecutableOverride() {
+  static std::filesystem::path path;
+  return path;
+}
+
+}  // namespace
+
+Ref<FolderItem> FolderItem::Child(const String& name) const {
+  if (name.empty() || name == "." || name == ".." || name.find('/') != String::npos ||
+      name.find('\0') != String::npos) {
+    return nullptr;
+  }
+  return std::make_shared<FolderItem>(path_ / name);
+}
+
+Ref<FolderItem> FolderItem::Parent() const {
+  if (!path_.has_relative_path()) {
+    return nullptr;
+  }
+  return std::make_shared<FolderItem>(path_.parent_path());
+}
+
+bool FolderItem::Exists() const {
+  std::error_code error;
+  return std::filesystem::exists(path_, error);
+}
+
+String FolderItem::AbsolutePath() const {
+  return std::filesystem::absolute(path_).string();
+}
+
+void FolderItem::Launch(bool) {
+  LastErrorCode(platform::LaunchDetached({path_.string()}));
+}
+
+Ref<FolderItem> ExecutableFile() {
+  if (!ExecutableOverride().empty()) {
+    return std::make_shared<FolderItem>(ExecutableOverride());
+  }
+  auto path = platform::ExecutablePath();
+  if (path.empty()) {
+    return nullptr;
+  }
+  return std::make_shared<FolderItem>(path);
+}
+
+Ref<FolderItem> GetApplicationBundleResources() {
+  Ref<FolderItem> executable = ExecutableFile();
+  Ref<FolderItem> macOS = executable->Parent();
+  Ref<FolderItem> contents = macOS->Parent();
+  return contents->Child("Resources");
+}
+
+Ref<Picture> FolderItem::OpenAsPicture() const {
+  // QImage needs no display, so a loaded picture outlives the application.
+  QImageReader reader(QString::fromStdString(Path().string()));
+  QImage image = reader.read();
+  if (image.isNull()) {
+    return nullptr;
+  }
+  auto native = std::make_unique<Picture::Native>();
+  native->image = std::move(image);
+  return std::make_shared<Picture>(std::move(native));
+}
+
+namespace testing {
+void SetExecutableFile(const std::filesystem::path& path) {
+  ExecutableOverride() = path;
+}
+}  // namespace testing
+
+}  // namespace fw

@@ -1,0 +1,167 @@
+// A window's Qt menu bar, built from the shared menu model. Commands go to
+// the window whose menu bar they were chosen from.
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "gui/WidgetBacking.h"
+
+namespace fw {
+namespace {
+
+QLineEdit* FocusedField() {
+  return qobject_cast<QLineEdit*>(QApplication::focusWidget());
+}
+
+// The Edit items act on the focused text field, by item name.
+struct EditAction {
+  const char* name;
+  bool (*available)(const QLineEdit&);
+  void (*run)(QLineEdit&);
+};
+
+const EditAction kEditActions[] = {
+    {"EditUndo", [](const QLineEdit& f) { return f.isUndoAvailable(); },
+     [](QLineEdit& f) { f.undo(); }},
+    {"EditCut", [](const QLineEdit& f) { return f.hasSelectedText() && !f.isReadOnly(); },
+     [](QLineEdit& f) { f.cut(); }},
+    {"EditCopy", [](const QLineEdit& f) { return f.hasSelectedText(); },
+     [](QLineEdit& f) { f.copy(); }},
+    {"EditPaste",
+     [](const QLineEdit& f) {
+       return !f.isReadOnly() && !QGuiApplication::clipboard()->text().isEmpty();
+     },
+     [](QLineEdit& f) { f.paste(); }},
+    {"EditClear", [](const QLineEdit& f) { return f.hasSelectedText() && !f.isReadOnly(); },
+     [](QLineEdit& f) { f.del(); }},
+    {"EditSelectAll", [](const QLineEdit& f) { return !f.text().isEmpty(); },
+     [](QLineEdit& f) { f.selectAll(); }},
+};
+
+const EditAction* EditActionNamed(const String& name) {
+  for (const auto& action : kEditActions) {
+    if (name == action.name) {
+      return &action;
+    }
+  }
+  return nullptr;
+}
+
+// What an item that the framework enables by itself shows before the
+// window's handlers are asked.
+bool EnabledByDefault(const MenuItem& item) {
+  if (item.Count() > 0 || dynamic_cast<const QuitMenuItem*>(&item)) {
+    return true;
+  }
+  if (const EditAction* edit = EditActionNamed(item.Name())) {
+    QLineEdit* field = FocusedField();
+    return field && edit->available(*field);
+  }
+  return false;
+}
+
+void MenuCommand(const std::weak_ptr<Window>& owner, const std::weak_ptr<MenuItem>& chosen) {
+  auto item = chosen.lock();
+  if (!item) {
+    return;
+  }
+  Dispatch([&] {
+    if (item->Event_Action()) {
+      return;
+    }
+    if (auto window = owner.lock(); window && window->HandleMenuCommand(item->Name())) {
+      return;
+    }
+    if (const EditAction* edit = EditActionNamed(item->Name())) {
+      if (QLineEdit* field = FocusedField()) {
+        edit->run(*field);
+      }
+    }
+  });
+}
+
+void AddItems(QMenu* menu, const MenuItem& model, const std::weak_ptr<Window>& owner) {
+  for (int32_t i = 0; i < model.Count(); ++i) {
+    Ref<MenuItem> item = model.Item(i);
+    if (item->IsSeparator()) {
+      menu->addSeparator();
+      continue;
+    }
+    if (item->Count() > 0) {
+      AddItems(menu->addMenu(QString::fromStdString(item->Text())), *item, owner);
+      continue;
+    }
+    QAction* action = menu->addAction(QString::fromStdString(item->Text()));
+    action->setObjectName(QString::fromStdString(item->Name()));
+    if (!item->KeyboardShortcut().empty()) {
+      action->setShortcut(
+          QKeySequence(QString::fromStdString(PortableShortcut(item->KeyboardShortcut()))));
+    }
+    // On macOS these two move to the application menu.
+    if (dynamic_cast<AppleMenuItem*>(&*item)) {
+      action->setMenuRole(QAction::AboutRole);
+    } else if (dynamic_cast<QuitMenuItem*>(&*item)) {
+      action->setMenuRole(QAction::QuitRole);
+    } else {
+      action->setMenuRole(QAction::NoRole);
+    }
+    std::weak_ptr<MenuItem> chosen = item.Shared();
+    QObject::connect(action, &QAction::triggered, action,
+                     [owner, chosen] { MenuCommand(owner, chosen); });
+  }
+}
+
+void SyncActions(QWidget* bar, const MenuItem& root) {
+  for (QAction* action : bar->findChildren<QAction*>()) {
+    if (action->objectName().isEmpty()) {
+      continue;
+    }
+    Ref<MenuItem> item = root.Lookup(action->objectName().toStdString());
+    if (!item.IsNil()) {
+      action->setEnabled(item->Enabled());
+    }
+  }
+}
+
+}  // namespace
+
+void RefreshMenus(Window& window) {
+  Ref<MenuBar> bar = window.MenuBar();
+  if (bar.IsNil()) {
+    return;
+  }
+  auto items = AllMenuItems(*bar);
+  for (const auto& item : items) {
+    if (item->AutoEnable()) {
+      item->Enabled(EnabledByDefault(*item));
+    }
+  }
+  window.EnableMenuItems(items);
+  if (QMenuBar* view = NativeOf(window).menuBar) {
+    SyncActions(view, *bar);
+  }
+}
+
+QMenuBar* BuildMenuBar(QWidget* parent, const Ref<MenuBar>& model, std::weak_ptr<Window> owner) {
+  auto* bar = new QMenuBar(parent);
+#ifndef Q_OS_MACOS
+  // A global menu would cost a D-Bus round trip at every start.
+  bar->setNativeMenuBar(false);
+#endif
+  for (int32_t i = 0; i < model->Count(); ++i) {
+    Ref<MenuItem> menuModel = model->Item(i);
+    QMenu* menu = bar->addMenu(QString::fromStdString(menuModel->Text()));
+    menu->setObjectName(QString::fromStdString(menuModel->Name()));
+    AddItems(menu, *menuModel, owner);
+    QObject::connect(menu, &QMenu::aboutToShow, menu, [owner] {
+      if (auto window = owner.lock()) {
+        Dispatch([&] { RefreshMenus(*window); });
+      }
+    });
+  }
+  return bar;
+}
+
+}  // namespace fw

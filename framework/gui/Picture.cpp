@@ -1,0 +1,16 @@
+#include "gui/Picture.h"
+
+#include "gui/WidgetBacking.h"
+
+namespace fw {
+
+Picture::Picture(std::unique_ptr<Native> native) : native_(std::move(native)) {}
+Picture::~Picture() = default;
+int Picture::Width() const {
+  return native_->image.width();
+}
+int Picture::Height() const {
+  return native_->image.height();
+}
+
+}  // namespace fw

@@ -1,0 +1,94 @@
+// How blob entries reach a window, and the one way blobs are applied.
+#include <functional>
+#include <unordered_map>
+
+#include "gui/WidgetBacking.h"
+
+namespace fw {
+namespace {
+
+using Setter = std::function<void(Window&, Window::Native&, const PropertyEntry&)>;
+
+// Most window entries are kept as they come and take effect when the window
+// is realised.
+template <class T>
+Setter Store(T Window::Native::*field) {
+  return [field](Window&, Window::Native& n, const PropertyEntry& e) { n.*field = As<T>(e); };
+}
+
+void ApplyBackColor(Window::Native& n) {
+  n.widget->setAutoFillBackground(n.hasBackColor);
+  if (n.hasBackColor) {
+    QPalette palette = n.widget->palette();
+    palette.setColor(QPalette::Window, n.backColor);
+    n.widget->setPalette(palette);
+  }
+}
+
+}  // namespace
+
+bool Window::SetProperty(const PropertyEntry& entry) {
+  using N = Window::Native;
+  static const std::unordered_map<std::string_view, Setter> setters = {
+      {"Placement", Store(&N::placement)},
+      {"Width", Store(&N::width)},
+      {"Height", Store(&N::height)},
+      {"MinWidth", Store(&N::minWidth)},
+      {"MinHeight", Store(&N::minHeight)},
+      {"MaxWidth", Store(&N::maxWidth)},
+      {"MaxHeight", Store(&N::maxHeight)},
+      {"Frame", Store(&N::frame)},
+      {"MacProcID", Store(&N::macProcID)},
+      {"Composite", Store(&N::composite)},
+      {"HasBackColor",
+       [](Window&, N& n, const PropertyEntry& e) {
+         n.hasBackColor = As<bool>(e);
+         ApplyBackColor(n);
+       }},
+      {"BackColor",
+       [](Window&, N& n, const PropertyEntry& e) {
+         n.backColor = ToQColor(As<Color>(e));
+         ApplyBackColor(n);
+       }},
+      {"Title", [](Window& w, N&, const PropertyEntry& e) { w.Title(As<String>(e)); }},
+      {"Visible", Store(&N::visible)},
+      {"FullScreen", Store(&N::fullScreen)},
+      {"MenuBarVisible", Store(&N::menuBarVisible)},
+      {"CloseButton", Store(&N::closeButton)},
+      {"Resizeable", Store(&N::resizeable)},
+      {"LiveResize", Store(&N::liveResize)},
+      {"MaximizeButton", Store(&N::maximizeButton)},
+      {"MinimizeButton", Store(&N::minimizeButton)},
+  };
+  auto found = setters.find(entry.name);
+  if (found == setters.end()) {
+    return false;
+  }
+  found->second(*this, *native_, entry);
+  if (native_->realised) {
+    native_->ApplySize();
+  }
+  return true;
+}
+
+namespace {
+template <class Target>
+void ApplyBlob(Target& target, std::string_view blob, const char* className) {
+  for (const auto& entry : ReadPropertyBlob(blob)) {
+    if (!target.SetProperty(entry)) {
+      throw PropertyBlobException("property blob: a " + String(className) + " has no property \"" +
+                                  entry.name + "\" (byte " + std::to_string(entry.offset) + ")");
+    }
+  }
+}
+}  // namespace
+
+void SetProperties(Window& target, std::string_view blob) {
+  ApplyBlob(target, blob, "Window");
+}
+
+void SetProperties(Control& target, std::string_view blob) {
+  ApplyBlob(target, blob, target.ClassName());
+}
+
+}  // namespace fw

@@ -1,0 +1,17 @@
+#pragma once
+// Processes: the running executable, and starting other programs.
+#include <cstdint>
+#include <filesystem>
+#include <vector>
+
+#include "core/String.h"
+
+namespace fw::platform {
+
+// The running executable's path; empty when it cannot be had.
+std::filesystem::path ExecutablePath();
+// Starts a program detached from this one, without a shell. Returns 0, or
+// the errno that kept it from starting.
+int32_t LaunchDetached(const std::vector<String>& argv);
+
+}  // namespace fw::platform

@@ -1,9 +1,0 @@
-#include "Framework.h"
-#include "shell/Startup.h"
-
-int main() {
-  fw::RuntimeInit();
-  RunMain();
-  Finalise();
-  return fw::RuntimeExit();
-}
