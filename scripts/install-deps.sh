@@ -8,7 +8,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libgl-dev fonts-dejavu-core
   libgtest-dev
-  xvfb xdotool xclip x11-utils python3
+  xvfb xdotool xclip x11-utils python3 openbox wmctrl
   clang libclang-rt-14-dev clang-format
   "$@"
 )

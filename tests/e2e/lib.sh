@@ -76,6 +76,22 @@ start_xvfb() {
   note "Xvfb on $DISPLAY"
 }
 
+# start_window_manager: openbox on this script's display, for the tests where
+# window behaviour matters; returns once it manages the screen. Without
+# /usr/share in XDG_DATA_DIRS it finds no theme and exits; without
+# --sm-disable it may exit at start.
+start_window_manager() {
+  command -v openbox >/dev/null || skip "openbox is not installed"
+  XDG_DATA_DIRS="/usr/share" openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
+  EXTRA_PIDS+=($!)
+  wait_for "openbox to manage the screen" window_manager_running
+  note "openbox runs"
+}
+
+window_manager_running() {
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
+}
+
 private_environment() {
   export XDG_RUNTIME_DIR="$WORK/runtime"
   mkdir -m 0700 "$XDG_RUNTIME_DIR"
