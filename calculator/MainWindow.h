@@ -5,7 +5,8 @@
 // amount, the value plus it and the value minus it.
 class MainWindow : public fw::Window {
  public:
-  MainWindow() : fw::Window("MainWindow.MainWindow") {}
+  static constexpr const char* kFullClassName = "MainWindow.MainWindow";
+  MainWindow() : fw::Window(kFullClassName) {}
   // The open main window, or a new one.
   static fw::Ref<MainWindow> Instance();
 
@@ -62,10 +63,6 @@ class MainWindow : public fw::Window {
   void Calc();
 
  private:
-  template <class C>
-  fw::Ref<C> Named(const char* name) const {
-    return fw::Cast<C>(fw::RuntimeWindowControlByName(*this, name));
-  }
   template <class I>
   fw::Ref<I> MenuItemNamed(const char* name) const;
 };

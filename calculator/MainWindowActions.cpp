@@ -1,6 +1,7 @@
 // The calculation, the copying of a result, Clear, the Calculator launch and
 // the web link.
 #include "calculator/MainWindow.h"
+#include "calculator/PercentRules.h"
 #include "common/SharedTexts.h"
 #include "dialogs/Globals.h"
 
@@ -53,31 +54,25 @@ bool MainWindow::stAmount_MouseDown(fw::StaticText& me, int32_t, int32_t) {
   return false;
 }
 
+// The fields are read, the rule applied, then the labels written, each
+// control found at the moment of use.
 void MainWindow::Calc() {
-  double percentage = fw::Val(edPercent()->Text());
-  if (percentage < 0) {
-    percentage = 0;
-  }
-  double value = fw::Val(edValue()->Text());
-  double amount = (value * percentage) / 100.0;
-  stAmount()->Text("= " + fw::Format(amount, "#.00"));
-  stPlus()->Text("+ " + fw::Format(value + amount, "#.00"));
-  stMinus()->Text("- " + fw::Format(value - amount, "#.00"));
+  const fw::String percentText = edPercent()->Text();
+  const fw::String valueText = edValue()->Text();
+  const PercentRules::Results results = PercentRules::Calculate(percentText, valueText);
+  stAmount()->Text(results.amount);
+  stPlus()->Text(results.plus);
+  stMinus()->Text(results.minus);
   stClick()->Visible(true);
 }
 
 void MainWindow::CopyTo(const fw::String& label) {
-  fw::String text = fw::Trim(label);
-  if (text == "?" || text.empty()) {
-    return;
+  const std::optional<fw::String> text = PercentRules::CopiedText(label);
+  if (!text) {
+    return;  // no clipboard object is made
   }
-  // Only the mark goes: the number keeps its own sign.
-  if (text[0] == '+' || text[0] == '-' || text[0] == '=') {
-    text = fw::Mid(text, 2, fw::Len(text));
-  }
-  text = fw::Trim(text);
   Ref<fw::Clipboard> clipboard = New<fw::Clipboard>();
-  clipboard->Text(text);
+  clipboard->Text(*text);
   clipboard->Close();
 }
 

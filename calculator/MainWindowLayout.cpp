@@ -8,6 +8,7 @@ namespace {
 using fw::Color;
 using fw::layout::Blob;
 using fw::layout::Canvas;
+using fw::layout::ControlLayoutOf;
 using fw::layout::PushButton;
 using fw::layout::StaticText;
 using fw::layout::TextField;
@@ -84,18 +85,18 @@ static_assert(Blob<kCanvas1>.size() == 280);
 namespace MainWindowLayout {
 
 const std::string_view Window = Blob<kWindow>.View();
-const std::string_view StaticText1 = Blob<kStaticText1>.View();
-const std::string_view edPercent = Blob<kEdPercent>.View();
-const std::string_view edValue = Blob<kEdValue>.View();
-const std::string_view stPlus = Blob<kStPlus>.View();
-const std::string_view stMinus = Blob<kStMinus>.View();
-const std::string_view btnCalc = Blob<kBtnCalc>.View();
-const std::string_view btnClear = Blob<kBtnClear>.View();
-const std::string_view stAmount = Blob<kStAmount>.View();
-const std::string_view StaticText2 = Blob<kStaticText2>.View();
-const std::string_view stClick = Blob<kStClick>.View();
-const std::string_view btnCalc1 = Blob<kBtnCalc1>.View();
-const std::string_view stInfo2 = Blob<kStInfo2>.View();
-const std::string_view Canvas1 = Blob<kCanvas1>.View();
+const fw::layout::ControlLayout StaticText1 = ControlLayoutOf<kStaticText1>;
+const fw::layout::ControlLayout edPercent = ControlLayoutOf<kEdPercent>;
+const fw::layout::ControlLayout edValue = ControlLayoutOf<kEdValue>;
+const fw::layout::ControlLayout stPlus = ControlLayoutOf<kStPlus>;
+const fw::layout::ControlLayout stMinus = ControlLayoutOf<kStMinus>;
+const fw::layout::ControlLayout btnCalc = ControlLayoutOf<kBtnCalc>;
+const fw::layout::ControlLayout btnClear = ControlLayoutOf<kBtnClear>;
+const fw::layout::ControlLayout stAmount = ControlLayoutOf<kStAmount>;
+const fw::layout::ControlLayout StaticText2 = ControlLayoutOf<kStaticText2>;
+const fw::layout::ControlLayout stClick = ControlLayoutOf<kStClick>;
+const fw::layout::ControlLayout btnCalc1 = ControlLayoutOf<kBtnCalc1>;
+const fw::layout::ControlLayout stInfo2 = ControlLayoutOf<kStInfo2>;
+const fw::layout::ControlLayout Canvas1 = ControlLayoutOf<kCanvas1>;
 
 }  // namespace MainWindowLayout

@@ -9,7 +9,7 @@ using fw::Ref;
 using fw::String;
 
 Ref<AboutWindow> AboutWindow::Instance() {
-  return fw::ImplicitInstance<AboutWindow>("AboutWindow.AboutWindow");
+  return fw::ImplicitInstance<AboutWindow>();
 }
 
 void AboutWindow::Layout() {
@@ -21,51 +21,41 @@ void AboutWindow::CreateControls() {
 }
 
 namespace {
-void Large(fw::StaticText& label) {
-  label.TextSize(14.0f);
-  label.TextUnit(0);
-}
-void Normal(fw::StaticText& label) {
-  label.TextSize(12.0f);
-  label.TextUnit(0);
-}
+constexpr fw::CodeSetFont kLarge{.TextSize = 14.0f, .TextUnit = 0};
+constexpr fw::CodeSetFont kNormal{.TextSize = 12.0f, .TextUnit = 0};
 }  // namespace
 
 void AboutWindow::CreateControls0() {
   namespace L = AboutWindowLayout;
   using fw::events::MouseDown;
-  fw::CreateControl<fw::StaticText>(*this, "stProgramName", L::stProgramName, Large);
-  fw::CreateControl<fw::StaticText>(*this, "stVersion", L::stVersion, Normal);
-  fw::CreateControl<fw::StaticText>(*this, "stCopyright", L::stCopyright, Normal);
-  fw::CreateControl<fw::StaticText>(*this, "stEmail", L::stEmail, Normal,
+  fw::CreateControl<fw::StaticText>(*this, L::stProgramName, kLarge);
+  fw::CreateControl<fw::StaticText>(*this, L::stVersion, kNormal);
+  fw::CreateControl<fw::StaticText>(*this, L::stCopyright, kNormal);
+  fw::CreateControl<fw::StaticText>(*this, L::stEmail, kNormal,
                                     {fw::Bind<MouseDown>(&AboutWindow::stEmail_MouseDown)});
-  fw::CreateControl<fw::StaticText>(*this, "stURL", L::stURL, Normal,
+  fw::CreateControl<fw::StaticText>(*this, L::stURL, kNormal,
                                     {fw::Bind<MouseDown>(&AboutWindow::stURL_MouseDown)});
-  fw::CreateControl<fw::Canvas>(*this, "Canvas1", L::Canvas1,
+  fw::CreateControl<fw::Canvas>(*this, L::Canvas1,
                                 [](fw::Canvas& canvas) { canvas.Backdrop(App48()); });
 }
 
-Ref<fw::StaticText> AboutWindow::Label(const char* name) const {
-  return fw::Cast<fw::StaticText>(fw::RuntimeWindowControlByName(*this, name));
-}
-
 Ref<fw::StaticText> AboutWindow::stProgramName() const {
-  return Label("stProgramName");
+  return Control<fw::StaticText>("stProgramName");
 }
 Ref<fw::StaticText> AboutWindow::stVersion() const {
-  return Label("stVersion");
+  return Control<fw::StaticText>("stVersion");
 }
 Ref<fw::StaticText> AboutWindow::stCopyright() const {
-  return Label("stCopyright");
+  return Control<fw::StaticText>("stCopyright");
 }
 Ref<fw::StaticText> AboutWindow::stEmail() const {
-  return Label("stEmail");
+  return Control<fw::StaticText>("stEmail");
 }
 Ref<fw::StaticText> AboutWindow::stURL() const {
-  return Label("stURL");
+  return Control<fw::StaticText>("stURL");
 }
 Ref<fw::Canvas> AboutWindow::Canvas1() const {
-  return fw::Cast<fw::Canvas>(fw::RuntimeWindowControlByName(*this, "Canvas1"));
+  return Control<fw::Canvas>("Canvas1");
 }
 
 bool AboutWindow::stEmail_MouseDown(fw::StaticText&, int32_t, int32_t) {

@@ -4,7 +4,8 @@
 // Which program this is, its version, and how to reach its maker.
 class AboutWindow : public fw::Window {
  public:
-  AboutWindow() : fw::Window("AboutWindow.AboutWindow") {}
+  static constexpr const char* kFullClassName = "AboutWindow.AboutWindow";
+  AboutWindow() : fw::Window(kFullClassName) {}
   static fw::Ref<AboutWindow> Instance();
 
   void Layout() override;
@@ -21,7 +22,4 @@ class AboutWindow : public fw::Window {
   bool stEmail_MouseDown(fw::StaticText& me, int32_t x, int32_t y);
   bool stURL_MouseDown(fw::StaticText& me, int32_t x, int32_t y);
   void Event_Open() override;
-
- private:
-  fw::Ref<fw::StaticText> Label(const char* name) const;
 };

@@ -7,6 +7,7 @@ namespace {
 
 using fw::Color;
 using fw::layout::Blob;
+using fw::layout::ControlLayoutOf;
 using fw::layout::StaticText;
 
 // A row per window and per control; clang-format would give each field a line.
@@ -54,11 +55,11 @@ static_assert(Blob<kCanvas1>.size() == 280);
 namespace AboutWindowLayout {
 
 const std::string_view Window = Blob<kWindow>.View();
-const std::string_view stProgramName = Blob<kStProgramName>.View();
-const std::string_view stVersion = Blob<kStVersion>.View();
-const std::string_view stCopyright = Blob<kStCopyright>.View();
-const std::string_view stEmail = Blob<kStEmail>.View();
-const std::string_view stURL = Blob<kStURL>.View();
-const std::string_view Canvas1 = Blob<kCanvas1>.View();
+const fw::layout::ControlLayout stProgramName = ControlLayoutOf<kStProgramName>;
+const fw::layout::ControlLayout stVersion = ControlLayoutOf<kStVersion>;
+const fw::layout::ControlLayout stCopyright = ControlLayoutOf<kStCopyright>;
+const fw::layout::ControlLayout stEmail = ControlLayoutOf<kStEmail>;
+const fw::layout::ControlLayout stURL = ControlLayoutOf<kStURL>;
+const fw::layout::ControlLayout Canvas1 = ControlLayoutOf<kCanvas1>;
 
 }  // namespace AboutWindowLayout

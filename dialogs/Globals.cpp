@@ -10,13 +10,11 @@ namespace Globals {
 // Each step asks for the window again; all three get the same one. Every
 // Nil on the way raises NilObjectException.
 void ErrorMsg(const fw::String& message) {
-  Ref<fw::Canvas> canvas =
-      fw::Cast<fw::Canvas>(fw::RuntimeWindowControlByName(*NotifyWindow::Instance(), "Canvas1"));
-  canvas.Get();
+  Ref<fw::Canvas> canvas = NotifyWindow::Instance()->Canvas1();
+  canvas.Get();  // before alert48 runs
   canvas->Backdrop(alert48());
 
-  Ref<fw::StaticText> label =
-      fw::Cast<fw::StaticText>(fw::RuntimeWindowControlByName(*NotifyWindow::Instance(), "stMsg"));
+  Ref<fw::StaticText> label = NotifyWindow::Instance()->stMsg();
   label->Text(message);
 
   NotifyWindow::Instance()->ShowModal();

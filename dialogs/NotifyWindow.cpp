@@ -6,7 +6,7 @@
 using fw::Ref;
 
 Ref<NotifyWindow> NotifyWindow::Instance() {
-  return fw::ImplicitInstance<NotifyWindow>("NotifyWindow.NotifyWindow");
+  return fw::ImplicitInstance<NotifyWindow>();
 }
 
 void NotifyWindow::Layout() {
@@ -17,25 +17,27 @@ void NotifyWindow::CreateControls() {
   CreateControls0();
 }
 
+namespace {
+constexpr fw::CodeSetFont kUnit0{.TextUnit = 0};
+}  // namespace
+
 void NotifyWindow::CreateControls0() {
   namespace L = NotifyWindowLayout;
-  fw::CreateControl<fw::PushButton>(*this, "btnOk", L::btnOk,
-                                    [](fw::PushButton& button) { button.TextUnit(0); },
+  fw::CreateControl<fw::PushButton>(*this, L::btnOk, kUnit0,
                                     {fw::Bind<fw::events::Action>(&NotifyWindow::btnOk_Action)});
-  fw::CreateControl<fw::StaticText>(*this, "stMsg", L::stMsg,
-                                    [](fw::StaticText& label) { label.TextUnit(0); });
+  fw::CreateControl<fw::StaticText>(*this, L::stMsg, kUnit0);
   // Globals.ErrorMsg gives the picture at every message.
-  fw::CreateControl<fw::Canvas>(*this, "Canvas1", L::Canvas1);
+  fw::CreateControl<fw::Canvas>(*this, L::Canvas1);
 }
 
 Ref<fw::PushButton> NotifyWindow::btnOk() const {
-  return fw::Cast<fw::PushButton>(fw::RuntimeWindowControlByName(*this, "btnOk"));
+  return Control<fw::PushButton>("btnOk");
 }
 Ref<fw::StaticText> NotifyWindow::stMsg() const {
-  return fw::Cast<fw::StaticText>(fw::RuntimeWindowControlByName(*this, "stMsg"));
+  return Control<fw::StaticText>("stMsg");
 }
 Ref<fw::Canvas> NotifyWindow::Canvas1() const {
-  return fw::Cast<fw::Canvas>(fw::RuntimeWindowControlByName(*this, "Canvas1"));
+  return Control<fw::Canvas>("Canvas1");
 }
 
 void NotifyWindow::btnOk_Action(fw::PushButton&) {

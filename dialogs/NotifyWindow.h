@@ -4,7 +4,8 @@
 // The modal message window: the alert picture, a message and OK.
 class NotifyWindow : public fw::Window {
  public:
-  NotifyWindow() : fw::Window("NotifyWindow.NotifyWindow") {}
+  static constexpr const char* kFullClassName = "NotifyWindow.NotifyWindow";
+  NotifyWindow() : fw::Window(kFullClassName) {}
   static fw::Ref<NotifyWindow> Instance();
 
   void Layout() override;

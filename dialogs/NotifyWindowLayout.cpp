@@ -10,6 +10,8 @@ using fw::Color;
 using fw::blob::Encoded;
 using fw::blob::Entry;
 using fw::layout::Blob;
+using fw::layout::ControlLayoutOf;
+using fw::layout::ControlLayoutOfEntries;
 using fw::layout::kNoControlArray;
 
 // A row per window and per control; clang-format would give each field a line.
@@ -71,8 +73,8 @@ static_assert(Blob<kCanvas1>.size() == 280);
 namespace NotifyWindowLayout {
 
 const std::string_view Window = Blob<kWindow>.View();
-const std::string_view btnOk = Blob<kBtnOk>.View();
-const std::string_view stMsg = Encoded<kStMsg>.View();
-const std::string_view Canvas1 = Blob<kCanvas1>.View();
+const fw::layout::ControlLayout btnOk = ControlLayoutOf<kBtnOk>;
+const fw::layout::ControlLayout stMsg = ControlLayoutOfEntries<kStMsg>;
+const fw::layout::ControlLayout Canvas1 = ControlLayoutOf<kCanvas1>;
 
 }  // namespace NotifyWindowLayout

@@ -1,12 +1,14 @@
 #pragma once
-// The property blobs of the message window and of its three controls.
+// The blob of the message window, and the name and blob of each of its three controls.
 #include <string_view>
+
+#include "core/LayoutEntries.h"
 
 namespace NotifyWindowLayout {
 
 extern const std::string_view Window;
-extern const std::string_view btnOk;
-extern const std::string_view stMsg;
-extern const std::string_view Canvas1;
+extern const fw::layout::ControlLayout btnOk;
+extern const fw::layout::ControlLayout stMsg;
+extern const fw::layout::ControlLayout Canvas1;
 
 }  // namespace NotifyWindowLayout

@@ -2,9 +2,10 @@
 // Rows of the layout tables: one struct per class, its fields in the order in
 // which the class's blobs list their entries, with the values that all
 // controls of the class share as defaults. A layout writes a row with
-// designated initializers for what differs and takes its bytes with Blob:
+// designated initializers for what differs; a window's row gives its blob
+// with Blob, a control's row its name and blob with ControlLayoutOf:
 //   constexpr fw::layout::StaticText kLabel{.Name = "StaticText1", .Left = 183};
-//   const std::string_view Label = fw::layout::Blob<kLabel>.View();
+//   const fw::layout::ControlLayout Label = fw::layout::ControlLayoutOf<kLabel>;
 #include <array>
 #include <cstdint>
 #include <limits>
@@ -342,5 +343,35 @@ inline constexpr auto RowEntries = EntriesOf(Row);
 // The encoded blob of a constexpr row of static storage.
 template <const auto& Row>
 inline constexpr const auto& Blob = blob::Encoded<RowEntries<Row>>;
+
+// What a window needs to make one control: the name it registers the
+// control under and the control's blob. Both come from one entry table, so
+// the name is the blob's Name.
+struct ControlLayout {
+  std::string_view name;
+  std::string_view blob;
+};
+
+namespace detail {
+template <std::size_t N>
+constexpr std::string_view NameEntryOf(const std::array<blob::Entry, N>& entries) {
+  for (const blob::Entry& e : entries) {
+    if (e.name == "Name") {
+      return e.text;
+    }
+  }
+  throw PropertyBlobException("layout: a control's entries have no Name");
+}
+}  // namespace detail
+
+// The control layout of an entry table of static storage, for a blob that
+// no row describes.
+template <const auto& Entries>
+inline constexpr ControlLayout ControlLayoutOfEntries{detail::NameEntryOf(Entries),
+                                                      blob::Encoded<Entries>.View()};
+
+// The control layout of a constexpr row of static storage.
+template <const auto& Row>
+inline constexpr const ControlLayout& ControlLayoutOf = ControlLayoutOfEntries<RowEntries<Row>>;
 
 }  // namespace fw::layout

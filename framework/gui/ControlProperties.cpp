@@ -30,10 +30,20 @@ bool Apply(const Setters<Target>& setters, Target& target, const PropertyEntry& 
   return true;
 }
 
+// A control is found by the name it was registered under; a blob that names
+// it otherwise is a wrong blob, not a rename.
+void CheckName(Control& c, const PropertyEntry& e) {
+  if (As<String>(e) != c.Name()) {
+    throw PropertyBlobException("property blob: Name \"" + As<String>(e) +
+                                "\" for the control registered as \"" + c.Name() + "\" (byte " +
+                                std::to_string(e.offset) + ")");
+  }
+}
+
 // What every control stores or shows.
 const Setters<Control>& CommonSetters() {
   static const Setters<Control> setters = {
-      {"Name", [](Control& c, const PropertyEntry& e) { c.native().name = As<String>(e); }},
+      {"Name", CheckName},
       {"Index", [](Control& c, const PropertyEntry& e) { c.native().index = As<int32_t>(e); }},
       {"Left",
        [](Control& c, const PropertyEntry& e) {

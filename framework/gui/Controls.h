@@ -109,6 +109,22 @@ class PushButton : public Control {
   void MakeWidget() override;
 };
 
+// The font properties that a window's code sets on a text control before
+// its blob: a label's text size where one is given, then the unit.
+struct CodeSetFont {
+  float TextSize = 0;  // 0 sets none
+  FontUnits TextUnit = 0;
+
+  void operator()(StaticText& label) const {
+    if (TextSize > 0) {
+      label.TextSize(TextSize);
+    }
+    label.TextUnit(TextUnit);
+  }
+  void operator()(TextField& field) const { field.TextUnit(TextUnit); }
+  void operator()(PushButton& button) const { button.TextUnit(TextUnit); }
+};
+
 class Canvas : public Control {
  public:
   Ref<Picture> Backdrop() const { return backdrop_; }

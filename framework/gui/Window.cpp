@@ -175,10 +175,11 @@ void Window::Realise() {
   auto& n = *native_;
   n.ApplyFlags();
   n.ApplySize();
-  std::vector<Ref<Control>> order = controls_;
-  std::stable_sort(order.begin(), order.end(), [](const Ref<Control>& a, const Ref<Control>& b) {
-    return a->TabIndex() < b->TabIndex();
-  });
+  std::vector<Ref<fw::Control>> order = controls_;
+  std::stable_sort(order.begin(), order.end(),
+                   [](const Ref<fw::Control>& a, const Ref<fw::Control>& b) {
+                     return a->TabIndex() < b->TabIndex();
+                   });
   QWidget* previous = nullptr;
   QWidget* first = nullptr;
   for (const auto& control : order) {
@@ -278,16 +279,11 @@ void Window::MenuBar(Ref<fw::MenuBar> bar) {
   }
 }
 
-void Window::AddControl(const String& name, Ref<Control> control) {
+void Window::AddControl(const String& name, Ref<fw::Control> control) {
   control.Get();
   control->native().name = name;
   controls_.push_back(control);
   controlsByName_[name] = std::move(control);
-}
-
-Ref<Control> Window::ControlByName(const String& name) const {
-  auto found = controlsByName_.find(name);
-  return found == controlsByName_.end() ? nullptr : found->second;
 }
 
 void Window::AddMenuHandler(const String& itemName, std::function<bool(Window&)> handler) {
@@ -326,10 +322,6 @@ Ref<Window> GetImplicitWindow(const String& fullClassName) {
 
 std::vector<Ref<Window>> OpenWindows() {
   return OpenList();
-}
-
-Ref<Control> RuntimeWindowControlByName(const Window& window, const String& name) {
-  return window.ControlByName(name);
 }
 
 void RuntimeReleaseWindowLists() {

@@ -3,6 +3,7 @@
 #include <map>
 #include <vector>
 
+#include "core/LayoutEntries.h"
 #include "core/Menu.h"
 #include "gui/Controls.h"
 
@@ -48,15 +49,21 @@ class Window : public std::enable_shared_from_this<Window> {
   template <class T>
   Ref<T> New() {
     auto object = RuntimeNewObject<T>();
-    if constexpr (std::is_base_of_v<Control, T>) {
+    if constexpr (std::is_base_of_v<fw::Control, T>) {
       object->Attach(weak_from_this());
       object->Constructor();
     }
     return object;
   }
-  void AddControl(const String& name, Ref<Control> control);
-  Ref<Control> ControlByName(const String& name) const;
-  const std::vector<Ref<Control>>& Controls() const { return controls_; }
+  void AddControl(const String& name, Ref<fw::Control> control);
+  // The control registered under the name, as class C: Nil when the window
+  // has no control of that name or it is of another class.
+  template <class C = fw::Control>
+  Ref<C> Control(const String& name) const {
+    auto found = controlsByName_.find(name);
+    return found == controlsByName_.end() ? nullptr : Cast<C>(found->second);
+  }
+  const std::vector<Ref<fw::Control>>& Controls() const { return controls_; }
 
   void AddMenuHandler(const String& itemName, std::function<bool(Window&)> handler);
   bool HasMenuHandler(const String& itemName) const;
@@ -78,8 +85,8 @@ class Window : public std::enable_shared_from_this<Window> {
   String fullClassName_;
   std::unique_ptr<Native> native_;
   Ref<fw::MenuBar> menuBar_;
-  std::vector<Ref<Control>> controls_;
-  std::map<String, Ref<Control>> controlsByName_;
+  std::vector<Ref<fw::Control>> controls_;
+  std::map<String, Ref<fw::Control>> controlsByName_;
   std::map<String, std::function<bool(Window&)>> menuHandlers_;
   bool open_ = false;
 };
@@ -88,13 +95,13 @@ class Window : public std::enable_shared_from_this<Window> {
 Ref<Window> GetImplicitWindow(const String& fullClassName);
 // The open windows, oldest first.
 std::vector<Ref<Window>> OpenWindows();
-Ref<Control> RuntimeWindowControlByName(const Window& window, const String& name);
 
 // The implicit-instance accessor of a window class: the open window of the
-// class, or a new one, constructed.
+// class, or a new one, constructed. The class names its key once, as
+// kFullClassName, for its constructor and for this.
 template <class W>
-Ref<W> ImplicitInstance(const String& fullClassName) {
-  Ref<W> window = Cast<W>(GetImplicitWindow(fullClassName));
+Ref<W> ImplicitInstance() {
+  Ref<W> window = Cast<W>(GetImplicitWindow(W::kFullClassName));
   if (window.IsNil()) {
     window = RuntimeNewObject<W>();
     window->Constructor();
@@ -134,19 +141,21 @@ void AddMenuHandler(Window& window, const String& itemName, bool (W::*handler)()
 }
 
 // Makes one control of a window, in the order every window uses: a new
-// object through the window, constructed, registered under its name, given
-// its code-set properties, its blob, then its event bindings.
+// object through the window, constructed, registered under the layout's
+// name, given its code-set properties, the layout's blob, then its event
+// bindings.
 template <class C>
-void CreateControl(Window& self, const String& name, std::string_view blob,
+void CreateControl(Window& self, const layout::ControlLayout& layout,
                    const std::function<void(C&)>& codeSet = {},
                    std::initializer_list<Binding> bindings = {}) {
-  self.AddControl(name, self.New<C>());
+  Ref<C> control = self.New<C>();
+  self.AddControl(String(layout.name), control);
   if (codeSet) {
-    codeSet(*Cast<C>(RuntimeWindowControlByName(self, name)));
+    codeSet(*control);
   }
-  SetProperties(*RuntimeWindowControlByName(self, name), blob);
+  SetProperties(*control, layout.blob);
   for (const auto& bind : bindings) {
-    bind(*RuntimeWindowControlByName(self, name));
+    bind(*control);
   }
 }
 

@@ -63,7 +63,7 @@ class FixtureApplications {
 
 // The open message window, or Nil.
 inline fw::Ref<NotifyWindow> OpenMessage() {
-  return fw::Cast<NotifyWindow>(fw::GetImplicitWindow("NotifyWindow.NotifyWindow"));
+  return fw::Cast<NotifyWindow>(fw::GetImplicitWindow(NotifyWindow::kFullClassName));
 }
 
 // What the clipboard holds before a test touches it: a copy that changes

@@ -112,7 +112,7 @@ void ExpectControls(const MainWindow& window) {
     SCOPED_TRACE(row.name);
     const Ref<fw::Control>& control = controls[i];
     ASSERT_FALSE(control.IsNil()) << "the accessor found no control";
-    EXPECT_EQ(control, window.ControlByName(row.name));
+    EXPECT_EQ(control, window.Control(row.name));
     EXPECT_EQ(control->Name(), row.name);
     EXPECT_EQ(std::string(control->ClassName()), row.className);
     EXPECT_EQ(control->Window().Shared().get(), &window);
@@ -193,7 +193,7 @@ TEST_F(MainWindowTest, ASecondAccessorCallReturnsTheOpenWindowUntouched) {
 TEST_F(MainWindowTest, AWindowBuiltAfterTheFirstClosedHasTheSameLayout) {
   CalculateByButton("12.5", "200");
   window_->Close();
-  EXPECT_TRUE(fw::GetImplicitWindow("MainWindow.MainWindow").IsNil());
+  EXPECT_TRUE(fw::GetImplicitWindow(MainWindow::kFullClassName).IsNil());
 
   Ref<MainWindow> second = MainWindow::Instance();
   ASSERT_NE(second, window_);

@@ -38,7 +38,7 @@ const Accessor kAccessors[] = {
 };
 
 Ref<AboutWindow> OpenAbout() {
-  return fw::Cast<AboutWindow>(fw::GetImplicitWindow("AboutWindow.AboutWindow"));
+  return fw::Cast<AboutWindow>(fw::GetImplicitWindow(AboutWindow::kFullClassName));
 }
 
 class Menus : public MainWindowTest {

@@ -14,10 +14,10 @@ using fw::testing::NativeWindow;
 
 namespace {
 
-constexpr const char* kClass = "AboutWindow.AboutWindow";
+constexpr const char* kClass = AboutWindow::kFullClassName;
 
 Ref<fw::StaticText> LabelNamed(const AboutWindow& window, const char* name) {
-  return fw::Cast<fw::StaticText>(fw::RuntimeWindowControlByName(window, name));
+  return window.Control<fw::StaticText>(name);
 }
 
 }  // namespace

@@ -46,7 +46,7 @@ std::vector<Blob> Blobs() {
         {"MaximizeButton", false},
         {"MinimizeButton", false}}},
       {"btnOk",
-       N::btnOk,
+       N::btnOk.blob,
        kPushButtonOrder,
        283,
        {{"Name", Text("btnOk")},
@@ -57,7 +57,7 @@ std::vector<Blob> Blobs() {
         {"Default", true},
         {"Cancel", false}}},
       {"NotifyWindow.Canvas1",
-       N::Canvas1,
+       N::Canvas1.blob,
        kCanvasOrder,
        280,
        {{"Name", Text("Canvas1")},
@@ -78,22 +78,22 @@ std::vector<Blob> Blobs() {
         {"LiveResize", false},
         {"MinimizeButton", false}}},
       {"stProgramName",
-       A::stProgramName,
+       A::stProgramName.blob,
        kStaticTextOrder,
        363,
        {{"Width", 238}, {"TabIndex", 1}, {"Text", Text("ProgramName")}, {"Bold", true}}},
       {"stVersion",
-       A::stVersion,
+       A::stVersion.blob,
        kStaticTextOrder,
        355,
        {{"Top", 46}, {"TabIndex", 2}, {"Text", Text("Version")}, {"Bold", false}}},
       {"stCopyright",
-       A::stCopyright,
+       A::stCopyright.blob,
        kStaticTextOrder,
        359,
        {{"Width", 316}, {"TabIndex", 3}, {"Text", Text("Copyright")}}},
       {"stEmail",
-       A::stEmail,
+       A::stEmail.blob,
        kStaticTextOrder,
        396 + SupportAddress.size(),
        {{"TabIndex", 5},
@@ -102,7 +102,7 @@ std::vector<Blob> Blobs() {
         {"Underline", true},
         {"HelpTag", Text("Open default email application to compose an email")}}},
       {"stURL",
-       A::stURL,
+       A::stURL.blob,
        kStaticTextOrder,
        400 + WebsiteURL.size(),
        {{"Top", 124},
@@ -112,7 +112,7 @@ std::vector<Blob> Blobs() {
         {"Underline", true},
         {"HelpTag", Text("Open default web browser and go to applications' website")}}},
       {"AboutWindow.Canvas1",
-       A::Canvas1,
+       A::Canvas1.blob,
        kCanvasOrder,
        280,
        {{"Name", Text("Canvas1")}, {"Left", 288}, {"Top", 14}, {"TabIndex", 9}}},
@@ -133,9 +133,10 @@ TEST(DialogLayoutsTest, BlobsFollowTheirClassOrderAndTables) {
 }
 
 TEST(DialogLayoutsTest, AboutLabelsShareEverythingTheirTableDoesNotGive) {
-  const std::string_view labels[] = {AboutWindowLayout::stProgramName, AboutWindowLayout::stVersion,
-                                     AboutWindowLayout::stCopyright, AboutWindowLayout::stEmail,
-                                     AboutWindowLayout::stURL};
+  const std::string_view labels[] = {
+      AboutWindowLayout::stProgramName.blob, AboutWindowLayout::stVersion.blob,
+      AboutWindowLayout::stCopyright.blob, AboutWindowLayout::stEmail.blob,
+      AboutWindowLayout::stURL.blob};
   const Values shared{
       {"Index", std::numeric_limits<int32_t>::min()},
       {"Left", 20},
@@ -178,8 +179,8 @@ constexpr fw::layout::StaticText kUsualStMsg{.Name = "stMsg",
                                              .Multiline = true};
 
 TEST(DialogLayoutsTest, StMsgReadsAsItsLabelWithTabStopAndWithoutTwoEntries) {
-  const std::vector<PropertyEntry> entries = fw::ReadPropertyBlob(NotifyWindowLayout::stMsg);
-  EXPECT_EQ(NotifyWindowLayout::stMsg.size(), 335u);
+  const std::vector<PropertyEntry> entries = fw::ReadPropertyBlob(NotifyWindowLayout::stMsg.blob);
+  EXPECT_EQ(NotifyWindowLayout::stMsg.blob.size(), 335u);
   ASSERT_EQ(entries.size(), 28u);
   EXPECT_EQ(entries.front().name, "TabStop");
   EXPECT_EQ(entries.front().value, PropertyValue(true));

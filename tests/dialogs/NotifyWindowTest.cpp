@@ -16,7 +16,7 @@ using fw::testing::NativeWindow;
 
 namespace {
 
-constexpr const char* kClass = "NotifyWindow.NotifyWindow";
+constexpr const char* kClass = NotifyWindow::kFullClassName;
 
 QLabel* LabelOf(const NotifyWindow& window) {
   return qobject_cast<QLabel*>(NativeWidget(*window.stMsg()));

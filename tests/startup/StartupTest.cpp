@@ -22,7 +22,7 @@ class Startup : public WidgetTest {
   static int OpenMainWindows() {
     int count = 0;
     for (const auto& window : fw::OpenWindows()) {
-      count += window->FullClassName() == "MainWindow.MainWindow";
+      count += window->FullClassName() == MainWindow::kFullClassName;
     }
     return count;
   }

@@ -11,14 +11,13 @@ namespace {
 // A window that records its construction events and has one label.
 class ProbeWindow : public fw::Window {
  public:
-  ProbeWindow() : fw::Window("ProbeWindow.ProbeWindow") {}
-  static Ref<ProbeWindow> Instance() {
-    return fw::ImplicitInstance<ProbeWindow>("ProbeWindow.ProbeWindow");
-  }
+  static constexpr const char* kFullClassName = "ProbeWindow.ProbeWindow";
+  ProbeWindow() : fw::Window(kFullClassName) {}
+  static Ref<ProbeWindow> Instance() { return fw::ImplicitInstance<ProbeWindow>(); }
   void Layout() override { events.push_back("Layout"); }
   void CreateControls() override {
     events.push_back("CreateControls");
-    fw::CreateControl<fw::StaticText>(*this, "stLabel", {}, {},
+    fw::CreateControl<fw::StaticText>(*this, {.name = "stLabel", .blob = {}}, {},
                                       {fw::Bind<fw::events::MouseDown>(&ProbeWindow::Pressed)});
   }
   void AddMenuHandlers(fw::Window&) override { events.push_back("AddMenuHandlers"); }
@@ -46,7 +45,7 @@ TEST_F(WindowTest, ConstructionRaisesTheEventsInOrderOnce) {
 TEST_F(WindowTest, ClosingDropsTheImplicitInstance) {
   auto first = ProbeWindow::Instance();
   first->Close();
-  EXPECT_TRUE(fw::GetImplicitWindow("ProbeWindow.ProbeWindow").IsNil());
+  EXPECT_TRUE(fw::GetImplicitWindow(ProbeWindow::kFullClassName).IsNil());
   EXPECT_FALSE(fw::testing::NativeWindow(*first)->isVisible());
   auto second = ProbeWindow::Instance();
   EXPECT_NE(second, first);
@@ -54,7 +53,7 @@ TEST_F(WindowTest, ClosingDropsTheImplicitInstance) {
 
 TEST_F(WindowTest, ControlEventsReachTheWindowsHandlerWithMe) {
   auto window = ProbeWindow::Instance();
-  auto* label = fw::testing::NativeWidget(*window->ControlByName("stLabel"));
+  auto* label = fw::testing::NativeWidget(*window->Control("stLabel"));
   QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(3, 4));
   EXPECT_EQ(window->presses, std::vector<std::string>{"stLabel@3,4"});
 }
@@ -64,11 +63,46 @@ constexpr auto kCaptionEntries = std::to_array<fw::blob::Entry>({{"Caption", "OK
 TEST_F(WindowTest, ABlobPropertyTheClassLacksIsRefused) {
   auto window = ProbeWindow::Instance();
   try {
-    fw::SetProperties(*window->ControlByName("stLabel"), fw::blob::Encoded<kCaptionEntries>.View());
+    fw::SetProperties(*window->Control("stLabel"), fw::blob::Encoded<kCaptionEntries>.View());
     FAIL() << "a StaticText took a Caption";
   } catch (const fw::PropertyBlobException& e) {
     EXPECT_NE(std::string(e.what()).find("Caption"), std::string::npos) << e.what();
   }
+}
+
+TEST_F(WindowTest, TheLookupIsTypedAndNilForAMissingName) {
+  auto window = ProbeWindow::Instance();
+  EXPECT_FALSE(window->Control<fw::StaticText>("stLabel").IsNil());
+  EXPECT_TRUE(window->Control<fw::PushButton>("stLabel").IsNil()) << "a label is no button";
+  EXPECT_TRUE(window->Control("stMissing").IsNil());
+  EXPECT_THROW(window->Control<fw::StaticText>("stMissing")->Text(), fw::NilObjectException);
+}
+
+constexpr auto kOtherName = std::to_array<fw::blob::Entry>({{"Name", "stOther"}});
+constexpr auto kOwnName = std::to_array<fw::blob::Entry>({{"Name", "stLabel"}});
+
+// A blob that names a control otherwise than its registration would leave
+// the control unreachable under its blob's name.
+TEST_F(WindowTest, ABlobNamingAnotherControlIsRefused) {
+  auto window = ProbeWindow::Instance();
+  Ref<fw::Control> label = window->Control("stLabel");
+  EXPECT_NO_THROW(fw::SetProperties(*label, fw::blob::Encoded<kOwnName>.View()));
+  try {
+    fw::SetProperties(*label, fw::blob::Encoded<kOtherName>.View());
+    FAIL() << "the label took another name";
+  } catch (const fw::PropertyBlobException& e) {
+    EXPECT_NE(std::string(e.what()).find("stOther"), std::string::npos) << e.what();
+  }
+  EXPECT_EQ(label->Name(), "stLabel");
+  EXPECT_EQ(window->Control("stLabel"), label);
+}
+
+TEST(ControlLayoutTest, TheNameIsTheBlobsName) {
+  static constexpr fw::layout::PushButton kRow{.Name = "btnProbe", .Caption = "Probe"};
+  constexpr const fw::layout::ControlLayout& layout = fw::layout::ControlLayoutOf<kRow>;
+  static_assert(layout.name == "btnProbe");
+  EXPECT_EQ(fw::ReadPropertyBlob(layout.blob).front(),
+            (fw::PropertyEntry{"Name", fw::String("btnProbe"), 0}));
 }
 
 TEST_F(WindowTest, DispatchKeepsTheFirstExceptionAndRunsNothingAfter) {
