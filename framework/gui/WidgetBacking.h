@@ -88,6 +88,11 @@ struct Control::Native {
 
 Window::Native& NativeOf(const Window& window);
 
+// The list of open windows: a window joins it as its construction starts and
+// leaves it when it closes.
+void ListOpenWindow(const Ref<Window>& window);
+void UnlistWindow(const Window& window);
+
 // A blob entry's value; the reader has already matched its kind to the name.
 template <class T>
 T As(const PropertyEntry& entry) {

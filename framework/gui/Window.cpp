@@ -1,26 +1,14 @@
+// A window object: its construction, showing and closing, its title, menu
+// bar and controls.
 #include "gui/Window.h"
 
-#include <QApplication>
-#include <QCloseEvent>
-#include <QKeyEvent>
 #include <QMenuBar>
-#include <QScreen>
 #include <algorithm>
 
 #include "gui/WidgetBacking.h"
 
 namespace fw {
 namespace {
-
-std::vector<Ref<Window>>& OpenList() {
-  static std::vector<Ref<Window>> windows;
-  return windows;
-}
-
-void Unlist(const Window* window) {
-  auto& list = OpenList();
-  std::erase_if(list, [window](const Ref<Window>& w) { return w.Shared().get() == window; });
-}
 
 QString Q(const String& text) {
   return QString::fromStdString(text);
@@ -30,116 +18,6 @@ QString Q(const String& text) {
 
 Window::Native& NativeOf(const Window& window) {
   return window.native();
-}
-
-WindowWidget::WindowWidget(std::weak_ptr<Window> owner)
-    : owner_(std::move(owner)), content_(new QWidget(this)) {}
-
-void WindowWidget::closeEvent(QCloseEvent* event) {
-  // The window leaves by the framework's closing step, which hides it.
-  event->ignore();
-  if (auto window = owner_.lock()) {
-    Dispatch([&] { window->UnifiedClose(false); });
-  }
-}
-
-void WindowWidget::keyPressEvent(QKeyEvent* event) {
-  auto window = owner_.lock();
-  bool isReturn = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-  bool isEscape = event->key() == Qt::Key_Escape;
-  if (window && (isReturn || isEscape)) {
-    // Outside a dialog Qt has no default button; the window presses it.
-    for (const auto& control : window->Controls()) {
-      auto button = Cast<PushButton>(control);
-      if (!button.IsNil() && button->Visible() && button->Enabled() &&
-          (isReturn ? button->Default() : button->Cancel())) {
-        button->Push();
-        event->accept();
-        return;
-      }
-    }
-  }
-  QWidget::keyPressEvent(event);
-}
-
-void WindowWidget::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::ActivationChange) {
-    if (auto window = owner_.lock()) {
-      Dispatch([&] { RefreshMenus(*window); });
-    }
-  }
-  QWidget::changeEvent(event);
-}
-
-int Window::Native::MenuBarHeight() const {
-  return menuBar && menuBarVisible ? menuBar->sizeHint().height() : 0;
-}
-
-void Window::Native::ApplySize() {
-  int bar = MenuBarHeight();
-  widget->content()->setGeometry(0, bar, width, height);
-  if (menuBar) {
-    menuBar->setGeometry(0, 0, width, bar);
-    menuBar->setVisible(menuBarVisible);
-  }
-  if (resizeable) {
-    widget->setMinimumSize(minWidth, minHeight + bar);
-    widget->setMaximumSize(maxWidth, maxHeight + bar);
-    widget->resize(width, height + bar);
-  } else {
-    widget->setFixedSize(width, height + bar);
-  }
-}
-
-void Window::Native::ApplyFlags() {
-  Qt::WindowFlags flags = frame == 8 ? Qt::Dialog : Qt::Window;
-  flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
-  if (closeButton) {
-    flags |= Qt::WindowCloseButtonHint;
-  }
-  if (minimizeButton) {
-    flags |= Qt::WindowMinimizeButtonHint;
-  }
-  if (maximizeButton && resizeable) {
-    flags |= Qt::WindowMaximizeButtonHint;
-  }
-  widget->setWindowFlags(flags);
-}
-
-namespace {
-// The active window, else the newest visible one: without a window manager
-// no window is active.
-QWidget* FrontmostOtherThan(const QWidget* self) {
-  QWidget* active = QApplication::activeWindow();
-  if (active && active != self) {
-    return active;
-  }
-  const auto& windows = OpenList();
-  for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
-    QWidget* other = NativeOf(**it).widget;
-    if (other && other != self && other->isVisible()) {
-      return other;
-    }
-  }
-  return nullptr;
-}
-}  // namespace
-
-void Window::Native::Place() {
-  QRect over;
-  if (placement == 1) {
-    if (QWidget* front = FrontmostOtherThan(widget)) {
-      over = front->frameGeometry();
-    }
-  }
-  if (over.isNull() && (placement == 1 || placement == 2) && widget->screen()) {
-    over = widget->screen()->availableGeometry();
-  }
-  if (!over.isNull()) {
-    QRect frame(QPoint(0, 0), widget->size());
-    frame.moveCenter(over.center());
-    widget->move(frame.topLeft());
-  }
 }
 
 Window::Window(String fullClassName)
@@ -155,7 +33,7 @@ Window::~Window() {
 void Window::Constructor() {
   native_->widget = new WindowWidget(weak_from_this());
   native_->widget->setAttribute(Qt::WA_DeleteOnClose, false);
-  OpenList().push_back(shared_from_this());
+  ListOpenWindow(shared_from_this());
   open_ = true;
   try {
     Layout();
@@ -166,7 +44,7 @@ void Window::Constructor() {
   } catch (...) {
     // A window that could not be built is no window of its class.
     open_ = false;
-    Unlist(this);
+    UnlistWindow(*this);
     throw;
   }
 }
@@ -254,7 +132,7 @@ void Window::UnifiedClose(bool appQuitting) {
   open_ = false;
   // The object lives on while a caller holds it: the event that closed it
   // finishes first.
-  Unlist(this);
+  UnlistWindow(*this);
 }
 
 String Window::Title() const {
@@ -284,53 +162,6 @@ void Window::AddControl(const String& name, Ref<fw::Control> control) {
   control->native().name = name;
   controls_.push_back(control);
   controlsByName_[name] = std::move(control);
-}
-
-void Window::AddMenuHandler(const String& itemName, std::function<bool(Window&)> handler) {
-  menuHandlers_[itemName] = std::move(handler);
-}
-
-bool Window::HasMenuHandler(const String& itemName) const {
-  return menuHandlers_.count(itemName) > 0;
-}
-
-void Window::EnableMenuItems(const std::vector<Ref<MenuItem>>& items) {
-  for (const auto& item : items) {
-    if (HasMenuHandler(item->Name())) {
-      item->Enable();
-    }
-  }
-}
-
-bool Window::HandleMenuCommand(const String& itemName) {
-  auto found = menuHandlers_.find(itemName);
-  if (found == menuHandlers_.end()) {
-    return false;
-  }
-  auto keep = shared_from_this();  // the handler may close this window
-  return found->second(*this);
-}
-
-Ref<Window> GetImplicitWindow(const String& fullClassName) {
-  for (const auto& window : OpenList()) {
-    if (window->FullClassName() == fullClassName && window->IsOpen()) {
-      return window;
-    }
-  }
-  return nullptr;
-}
-
-std::vector<Ref<Window>> OpenWindows() {
-  return OpenList();
-}
-
-void RuntimeReleaseWindowLists() {
-  // No code of the system runs here: the windows are dropped, not closed.
-  auto windows = std::move(OpenList());
-  OpenList().clear();
-  for (const auto& window : windows) {
-    window->native().visible = false;
-  }
 }
 
 }  // namespace fw

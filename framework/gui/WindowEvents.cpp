@@ -1,0 +1,70 @@
+// What reaches a window from Qt, and its menu handlers.
+#include <QCloseEvent>
+#include <QKeyEvent>
+
+#include "gui/WidgetBacking.h"
+
+namespace fw {
+
+void WindowWidget::closeEvent(QCloseEvent* event) {
+  // The window leaves by the framework's closing step, which hides it.
+  event->ignore();
+  if (auto window = owner_.lock()) {
+    Dispatch([&] { window->UnifiedClose(false); });
+  }
+}
+
+void WindowWidget::keyPressEvent(QKeyEvent* event) {
+  auto window = owner_.lock();
+  bool isReturn = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  bool isEscape = event->key() == Qt::Key_Escape;
+  if (window && (isReturn || isEscape)) {
+    // Outside a dialog Qt has no default button; the window presses it.
+    for (const auto& control : window->Controls()) {
+      auto button = Cast<PushButton>(control);
+      if (!button.IsNil() && button->Visible() && button->Enabled() &&
+          (isReturn ? button->Default() : button->Cancel())) {
+        button->Push();
+        event->accept();
+        return;
+      }
+    }
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void WindowWidget::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::ActivationChange) {
+    if (auto window = owner_.lock()) {
+      Dispatch([&] { RefreshMenus(*window); });
+    }
+  }
+  QWidget::changeEvent(event);
+}
+
+void Window::AddMenuHandler(const String& itemName, std::function<bool(Window&)> handler) {
+  menuHandlers_[itemName] = std::move(handler);
+}
+
+bool Window::HasMenuHandler(const String& itemName) const {
+  return menuHandlers_.count(itemName) > 0;
+}
+
+void Window::EnableMenuItems(const std::vector<Ref<MenuItem>>& items) {
+  for (const auto& item : items) {
+    if (HasMenuHandler(item->Name())) {
+      item->Enable();
+    }
+  }
+}
+
+bool Window::HandleMenuCommand(const String& itemName) {
+  auto found = menuHandlers_.find(itemName);
+  if (found == menuHandlers_.end()) {
+    return false;
+  }
+  auto keep = shared_from_this();  // the handler may close this window
+  return found->second(*this);
+}
+
+}  // namespace fw

@@ -1,0 +1,84 @@
+// A window's top-level widget: its size, flags and placement on the screen.
+#include <QApplication>
+#include <QMenuBar>
+#include <QScreen>
+
+#include "gui/WidgetBacking.h"
+
+namespace fw {
+
+WindowWidget::WindowWidget(std::weak_ptr<Window> owner)
+    : owner_(std::move(owner)), content_(new QWidget(this)) {}
+
+int Window::Native::MenuBarHeight() const {
+  return menuBar && menuBarVisible ? menuBar->sizeHint().height() : 0;
+}
+
+void Window::Native::ApplySize() {
+  int bar = MenuBarHeight();
+  widget->content()->setGeometry(0, bar, width, height);
+  if (menuBar) {
+    menuBar->setGeometry(0, 0, width, bar);
+    menuBar->setVisible(menuBarVisible);
+  }
+  if (resizeable) {
+    widget->setMinimumSize(minWidth, minHeight + bar);
+    widget->setMaximumSize(maxWidth, maxHeight + bar);
+    widget->resize(width, height + bar);
+  } else {
+    widget->setFixedSize(width, height + bar);
+  }
+}
+
+void Window::Native::ApplyFlags() {
+  Qt::WindowFlags flags = frame == 8 ? Qt::Dialog : Qt::Window;
+  flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
+  if (closeButton) {
+    flags |= Qt::WindowCloseButtonHint;
+  }
+  if (minimizeButton) {
+    flags |= Qt::WindowMinimizeButtonHint;
+  }
+  if (maximizeButton && resizeable) {
+    flags |= Qt::WindowMaximizeButtonHint;
+  }
+  widget->setWindowFlags(flags);
+}
+
+namespace {
+// The active window, else the newest visible one: without a window manager
+// no window is active.
+QWidget* FrontmostOtherThan(const QWidget* self) {
+  QWidget* active = QApplication::activeWindow();
+  if (active && active != self) {
+    return active;
+  }
+  const auto windows = OpenWindows();
+  for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
+    QWidget* other = NativeOf(**it).widget;
+    if (other && other != self && other->isVisible()) {
+      return other;
+    }
+  }
+  return nullptr;
+}
+}  // namespace
+
+void Window::Native::Place() {
+  QRect over;
+  if (placement == 1) {
+    if (QWidget* front = FrontmostOtherThan(widget)) {
+      over = front->frameGeometry();
+    }
+  }
+  if (over.isNull() && (placement == 1 || placement == 2) && widget->screen()) {
+    over = widget->screen()->availableGeometry();
+  }
+  if (!over.isNull()) {
+    QRect frame(QPoint(0, 0), widget->size());
+    frame.moveCenter(over.center());
+    widget->move(frame.topLeft());
+  }
+}
+
+}  // namespace fw
