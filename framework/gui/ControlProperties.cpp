@@ -44,44 +44,45 @@ void CheckName(Control& c, const PropertyEntry& e) {
 const Setters<Control>& CommonSetters() {
   static const Setters<Control> setters = {
       {"Name", CheckName},
-      {"Index", [](Control& c, const PropertyEntry& e) { c.native().index = As<int32_t>(e); }},
+      {"Index", [](Control& c, const PropertyEntry& e) { NativeOf(c).index = As<int32_t>(e); }},
       {"Left",
        [](Control& c, const PropertyEntry& e) {
-         QWidget* w = c.native().widget;
+         QWidget* w = NativeOf(c).widget;
          w->move(As<int32_t>(e), w->y());
        }},
       {"Top",
        [](Control& c, const PropertyEntry& e) {
-         QWidget* w = c.native().widget;
+         QWidget* w = NativeOf(c).widget;
          w->move(w->x(), As<int32_t>(e));
        }},
       {"Width",
        [](Control& c, const PropertyEntry& e) {
-         QWidget* w = c.native().widget;
+         QWidget* w = NativeOf(c).widget;
          w->resize(As<int32_t>(e), w->height());
        }},
       {"Height",
        [](Control& c, const PropertyEntry& e) {
-         QWidget* w = c.native().widget;
+         QWidget* w = NativeOf(c).widget;
          w->resize(w->width(), As<int32_t>(e));
        }},
-      {"LockLeft", [](Control& c, const PropertyEntry& e) { c.native().lockLeft = As<bool>(e); }},
-      {"LockTop", [](Control& c, const PropertyEntry& e) { c.native().lockTop = As<bool>(e); }},
-      {"LockRight", [](Control& c, const PropertyEntry& e) { c.native().lockRight = As<bool>(e); }},
+      {"LockLeft", [](Control& c, const PropertyEntry& e) { NativeOf(c).lockLeft = As<bool>(e); }},
+      {"LockTop", [](Control& c, const PropertyEntry& e) { NativeOf(c).lockTop = As<bool>(e); }},
+      {"LockRight",
+       [](Control& c, const PropertyEntry& e) { NativeOf(c).lockRight = As<bool>(e); }},
       {"LockBottom",
-       [](Control& c, const PropertyEntry& e) { c.native().lockBottom = As<bool>(e); }},
+       [](Control& c, const PropertyEntry& e) { NativeOf(c).lockBottom = As<bool>(e); }},
       {"TabPanelIndex",
-       [](Control& c, const PropertyEntry& e) { c.native().tabPanelIndex = As<int32_t>(e); }},
+       [](Control& c, const PropertyEntry& e) { NativeOf(c).tabPanelIndex = As<int32_t>(e); }},
       {"TabIndex",
-       [](Control& c, const PropertyEntry& e) { c.native().tabIndex = As<int32_t>(e); }},
+       [](Control& c, const PropertyEntry& e) { NativeOf(c).tabIndex = As<int32_t>(e); }},
       {"Enabled", [](Control& c, const PropertyEntry& e) { c.Enabled(As<bool>(e)); }},
       {"Visible", [](Control& c, const PropertyEntry& e) { c.Visible(As<bool>(e)); }},
-      {"HelpTag",
-       [](Control& c, const PropertyEntry& e) { c.native().widget->setToolTip(Q(As<String>(e))); }},
+      {"HelpTag", [](Control& c,
+                     const PropertyEntry& e) { NativeOf(c).widget->setToolTip(Q(As<String>(e))); }},
       {"AutoDeactivate",
-       [](Control& c, const PropertyEntry& e) { c.native().autoDeactivate = As<bool>(e); }},
+       [](Control& c, const PropertyEntry& e) { NativeOf(c).autoDeactivate = As<bool>(e); }},
       {"InitialParent",
-       [](Control& c, const PropertyEntry& e) { c.native().initialParent = As<String>(e); }},
+       [](Control& c, const PropertyEntry& e) { NativeOf(c).initialParent = As<String>(e); }},
   };
   return setters;
 }
@@ -91,28 +92,28 @@ const Setters<Control>& TextSetters() {
   static const Setters<Control> setters = {
       {"TextFont",
        [](Control& c, const PropertyEntry& e) {
-         c.native().fontName = As<String>(e);
-         c.native().ApplyFont();
+         NativeOf(c).fontName = As<String>(e);
+         NativeOf(c).ApplyFont();
        }},
       {"Bold",
        [](Control& c, const PropertyEntry& e) {
-         c.native().bold = As<bool>(e);
-         c.native().ApplyFont();
+         NativeOf(c).bold = As<bool>(e);
+         NativeOf(c).ApplyFont();
        }},
       {"Italic",
        [](Control& c, const PropertyEntry& e) {
-         c.native().italic = As<bool>(e);
-         c.native().ApplyFont();
+         NativeOf(c).italic = As<bool>(e);
+         NativeOf(c).ApplyFont();
        }},
       {"Underline",
        [](Control& c, const PropertyEntry& e) {
-         c.native().underline = As<bool>(e);
-         c.native().ApplyFont();
+         NativeOf(c).underline = As<bool>(e);
+         NativeOf(c).ApplyFont();
        }},
       {"DataSource",
-       [](Control& c, const PropertyEntry& e) { c.native().dataSource = As<String>(e); }},
+       [](Control& c, const PropertyEntry& e) { NativeOf(c).dataSource = As<String>(e); }},
       {"DataField",
-       [](Control& c, const PropertyEntry& e) { c.native().dataField = As<String>(e); }},
+       [](Control& c, const PropertyEntry& e) { NativeOf(c).dataField = As<String>(e); }},
   };
   return setters;
 }
@@ -135,10 +136,10 @@ Qt::Alignment Horizontal(int32_t code) {
 }
 
 bool TabStop(Control& c, const PropertyEntry& e) {
-  c.native().tabStop = As<bool>(e);
-  QWidget* w = c.native().widget;
+  NativeOf(c).tabStop = As<bool>(e);
+  QWidget* w = NativeOf(c).widget;
   if (w->focusPolicy() != Qt::NoFocus) {
-    w->setFocusPolicy(c.native().tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+    w->setFocusPolicy(NativeOf(c).tabStop ? Qt::StrongFocus : Qt::ClickFocus);
   }
   return true;
 }
@@ -158,7 +159,7 @@ bool Control::SetProperty(const PropertyEntry& entry) {
 bool StaticText::SetProperty(const PropertyEntry& entry) {
   static const Setters<Control> setters = [] {
     Setters<Control> s = TextSetters();
-    auto label = [](Control& c) { return static_cast<QLabel*>(c.native().widget.data()); };
+    auto label = [](Control& c) { return static_cast<QLabel*>(NativeOf(c).widget.data()); };
     s["Text"] = [](Control& c, const PropertyEntry& e) {
       static_cast<StaticText&>(c).Text(As<String>(e));
     };
@@ -166,7 +167,7 @@ bool StaticText::SetProperty(const PropertyEntry& entry) {
       label(c)->setAlignment(Horizontal(As<int32_t>(e)) | Qt::AlignTop);
     };
     s["TextColor"] = [](Control& c, const PropertyEntry& e) {
-      SetTextColor(c.native().widget, QPalette::WindowText, As<Color>(e));
+      SetTextColor(NativeOf(c).widget, QPalette::WindowText, As<Color>(e));
     };
     s["Multiline"] = [label](Control& c, const PropertyEntry& e) {
       label(c)->setWordWrap(As<bool>(e));
@@ -176,7 +177,7 @@ bool StaticText::SetProperty(const PropertyEntry& entry) {
                                                     : Qt::NoTextInteraction);
     };
     s["Transparent"] = [](Control& c, const PropertyEntry& e) {
-      c.native().widget->setAutoFillBackground(!As<bool>(e));
+      NativeOf(c).widget->setAutoFillBackground(!As<bool>(e));
     };
     s["TabStop"] = [](Control& c, const PropertyEntry& e) { TabStop(c, e); };
     return s;
@@ -187,7 +188,7 @@ bool StaticText::SetProperty(const PropertyEntry& entry) {
 bool TextField::SetProperty(const PropertyEntry& entry) {
   static const Setters<Control> setters = [] {
     Setters<Control> s = TextSetters();
-    auto field = [](Control& c) { return static_cast<QLineEdit*>(c.native().widget.data()); };
+    auto field = [](Control& c) { return static_cast<QLineEdit*>(NativeOf(c).widget.data()); };
     s["Text"] = [](Control& c, const PropertyEntry& e) {
       static_cast<TextField&>(c).Text(As<String>(e));
     };
@@ -198,10 +199,10 @@ bool TextField::SetProperty(const PropertyEntry& entry) {
     };
     s["UseFocusRing"] = [](Control&, const PropertyEntry&) {};
     s["TextColor"] = [](Control& c, const PropertyEntry& e) {
-      SetTextColor(c.native().widget, QPalette::Text, As<Color>(e));
+      SetTextColor(NativeOf(c).widget, QPalette::Text, As<Color>(e));
     };
     s["BackColor"] = [](Control& c, const PropertyEntry& e) {
-      SetTextColor(c.native().widget, QPalette::Base, As<Color>(e));
+      SetTextColor(NativeOf(c).widget, QPalette::Base, As<Color>(e));
     };
     s["Format"] = [](Control&, const PropertyEntry&) {};
     s["CueText"] = [field](Control& c, const PropertyEntry& e) {
@@ -232,7 +233,7 @@ bool PushButton::SetProperty(const PropertyEntry& entry) {
     Setters<Control> s = TextSetters();
     s.erase("DataSource");
     s.erase("DataField");
-    auto button = [](Control& c) { return static_cast<QPushButton*>(c.native().widget.data()); };
+    auto button = [](Control& c) { return static_cast<QPushButton*>(NativeOf(c).widget.data()); };
     s["TabStop"] = [](Control& c, const PropertyEntry& e) { TabStop(c, e); };
     s["Caption"] = [button](Control& c, const PropertyEntry& e) {
       button(c)->setText(Q(As<String>(e)));
@@ -250,17 +251,17 @@ bool PushButton::SetProperty(const PropertyEntry& entry) {
 
 bool Canvas::SetProperty(const PropertyEntry& entry) {
   static const Setters<Control> setters = {
-      {"TabStop", [](Control& c, const PropertyEntry& e) { c.native().tabStop = As<bool>(e); }},
+      {"TabStop", [](Control& c, const PropertyEntry& e) { NativeOf(c).tabStop = As<bool>(e); }},
       {"UseFocusRing", [](Control&, const PropertyEntry&) {}},
       {"AcceptFocus",
        [](Control& c, const PropertyEntry& e) {
-         c.native().widget->setFocusPolicy(As<bool>(e) ? Qt::StrongFocus : Qt::NoFocus);
+         NativeOf(c).widget->setFocusPolicy(As<bool>(e) ? Qt::StrongFocus : Qt::NoFocus);
        }},
       {"AcceptTabs", [](Control&, const PropertyEntry&) {}},
       {"DoubleBuffer", [](Control&, const PropertyEntry&) {}},
       {"EraseBackground",
        [](Control& c, const PropertyEntry& e) {
-         c.native().widget->setAutoFillBackground(As<bool>(e));
+         NativeOf(c).widget->setAutoFillBackground(As<bool>(e));
        }},
   };
   return ApplyAll(*this, entry, setters);

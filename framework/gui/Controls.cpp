@@ -65,7 +65,7 @@ class EventWidget : public Base {
     auto control = owner_.lock();
     QPoint at = event->position().toPoint();
     bool handled = control && DispatchFor(false, [&] {
-                     return control->template Raise<events::MouseDown>(at.x(), at.y());
+                     return Backing::Raise<events::MouseDown>(*control, at.x(), at.y());
                    });
     if (!handled) {
       Base::mousePressEvent(event);
@@ -73,13 +73,13 @@ class EventWidget : public Base {
   }
   void enterEvent(QEnterEvent* event) override {
     if (auto control = owner_.lock()) {
-      Dispatch([&] { control->template Raise<events::MouseEnter>(); });
+      Dispatch([&] { Backing::Raise<events::MouseEnter>(*control); });
     }
     Base::enterEvent(event);
   }
   void leaveEvent(QEvent* event) override {
     if (auto control = owner_.lock()) {
-      Dispatch([&] { control->template Raise<events::MouseExit>(); });
+      Dispatch([&] { Backing::Raise<events::MouseExit>(*control); });
     }
     Base::leaveEvent(event);
   }
@@ -96,8 +96,9 @@ class FieldWidget : public EventWidget<QLineEdit> {
   void keyPressEvent(QKeyEvent* event) override {
     auto control = owner_.lock();
     String key = KeyText(*event);
-    bool swallowed = control && !key.empty() &&
-                     DispatchFor(false, [&] { return control->Raise<events::KeyDown>(key); });
+    bool swallowed = control && !key.empty() && DispatchFor(false, [&] {
+                       return Backing::Raise<events::KeyDown>(*control, key);
+                     });
     if (swallowed) {
       event->accept();
       return;
@@ -122,7 +123,7 @@ class CanvasWidget : public EventWidget<QWidget> {
 
 template <class W>
 W* WidgetAs(const Control& control) {
-  return static_cast<W*>(control.native().widget.data());
+  return static_cast<W*>(NativeOf(control).widget.data());
 }
 
 }  // namespace
@@ -217,7 +218,7 @@ void StaticText::MakeWidget() {
   auto* label = new EventWidget<QLabel>(weak_from_this(), ContentOf(*this));
   label->setTextFormat(Qt::PlainText);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  native().widget = label;
+  NativeOf(*this).widget = label;
 }
 
 String StaticText::Text() const {
@@ -228,18 +229,18 @@ void StaticText::Text(const String& text) {
 }
 
 void StaticText::TextSize(float size) {
-  native().textSize = size;
-  native().ApplyFont();
+  NativeOf(*this).textSize = size;
+  NativeOf(*this).ApplyFont();
 }
 
 void StaticText::TextUnit(FontUnits unit) {
-  native().textUnit = unit;
+  NativeOf(*this).textUnit = unit;
 }
 
 void TextField::MakeWidget() {
   auto* field = new FieldWidget(weak_from_this(), ContentOf(*this));
   field->setFocusPolicy(Qt::StrongFocus);
-  native().widget = field;
+  NativeOf(*this).widget = field;
 }
 
 String TextField::Text() const {
@@ -249,7 +250,7 @@ void TextField::Text(const String& text) {
   WidgetAs<QLineEdit>(*this)->setText(Q(text));
 }
 void TextField::TextUnit(FontUnits unit) {
-  native().textUnit = unit;
+  NativeOf(*this).textUnit = unit;
 }
 
 void PushButton::MakeWidget() {
@@ -259,17 +260,17 @@ void PushButton::MakeWidget() {
   std::weak_ptr<Control> owner = weak_from_this();
   QObject::connect(button, &QPushButton::clicked, button, [owner] {
     if (auto control = owner.lock()) {
-      Dispatch([&] { control->Raise<events::Action>(); });
+      Dispatch([&] { Backing::Raise<events::Action>(*control); });
     }
   });
-  native().widget = button;
+  NativeOf(*this).widget = button;
 }
 
 String PushButton::Caption() const {
   return WidgetAs<QPushButton>(*this)->text().toStdString();
 }
 void PushButton::TextUnit(FontUnits unit) {
-  native().textUnit = unit;
+  NativeOf(*this).textUnit = unit;
 }
 bool PushButton::Default() const {
   return WidgetAs<QPushButton>(*this)->isDefault();
@@ -284,7 +285,7 @@ void PushButton::Push() {
 void Canvas::MakeWidget() {
   auto* canvas = new CanvasWidget(weak_from_this(), ContentOf(*this));
   canvas->setFocusPolicy(Qt::NoFocus);
-  native().widget = canvas;
+  NativeOf(*this).widget = canvas;
 }
 
 void Canvas::Backdrop(Ref<Picture> picture) {

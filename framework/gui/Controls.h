@@ -15,6 +15,8 @@ class MouseCursor;
 using FontUnits = int32_t;
 
 // What every control of a window has (the RectControl of the framework).
+// What only the Qt layer calls is private, reached through Backing
+// (gui/WidgetBacking.h).
 class Control : public std::enable_shared_from_this<Control> {
  public:
   struct Native;
@@ -35,11 +37,22 @@ class Control : public std::enable_shared_from_this<Control> {
   void SetFocus();
   void MouseCursor(Ref<fw::MouseCursor> cursor);
   int32_t TabIndex() const;
+  virtual const char* ClassName() const = 0;
+  bool HasHandler(const char* eventName) const { return handlers_.count(eventName) > 0; }
 
+ protected:
+  // The class's own widget, made as a child of the window's content area.
+  virtual void MakeWidget() = 0;
   // Sets one blob entry; False when this class has no such property.
   virtual bool SetProperty(const PropertyEntry& entry);
-  virtual const char* ClassName() const = 0;
 
+ private:
+  friend class fw::Window;
+  friend struct Backing;
+  template <class E, class W, class C, class R, class... A>
+  friend void InstallInstanceEventHandler(Control& control, R (W::*handler)(C& me, A... args));
+
+  void Attach(std::weak_ptr<fw::Window> window) { window_ = std::move(window); }
   void InstallHandler(const char* eventName, std::unique_ptr<EventHandlerBase> handler);
   // Calls the handler bound to the event, if any; the framework calls this
   // through Dispatch.
@@ -53,17 +66,7 @@ class Control : public std::enable_shared_from_this<Control> {
     }
     return static_cast<Handler&>(*found->second).call(*this, std::forward<A>(args)...);
   }
-  bool HasHandler(const char* eventName) const { return handlers_.count(eventName) > 0; }
 
-  Native& native() const { return *native_; }
-
- protected:
-  // The class's own widget, made as a child of the window's content area.
-  virtual void MakeWidget() = 0;
-  void Attach(std::weak_ptr<fw::Window> window) { window_ = std::move(window); }
-  friend class fw::Window;
-
- private:
   std::unique_ptr<Native> native_;
   std::weak_ptr<fw::Window> window_;
   std::map<String, std::unique_ptr<EventHandlerBase>, std::less<>> handlers_;
@@ -75,11 +78,11 @@ class StaticText : public Control {
   void Text(const String& text);
   void TextSize(float size);
   void TextUnit(FontUnits unit);
-  bool SetProperty(const PropertyEntry& entry) override;
   const char* ClassName() const override { return "StaticText"; }
 
  protected:
   void MakeWidget() override;
+  bool SetProperty(const PropertyEntry& entry) override;
 };
 
 class TextField : public Control {
@@ -87,11 +90,11 @@ class TextField : public Control {
   String Text() const;
   void Text(const String& text);
   void TextUnit(FontUnits unit);
-  bool SetProperty(const PropertyEntry& entry) override;
   const char* ClassName() const override { return "TextField"; }
 
  protected:
   void MakeWidget() override;
+  bool SetProperty(const PropertyEntry& entry) override;
 };
 
 class PushButton : public Control {
@@ -102,11 +105,11 @@ class PushButton : public Control {
   bool Cancel() const;
   // Presses the button as a click would.
   void Push();
-  bool SetProperty(const PropertyEntry& entry) override;
   const char* ClassName() const override { return "PushButton"; }
 
  protected:
   void MakeWidget() override;
+  bool SetProperty(const PropertyEntry& entry) override;
 };
 
 // The font properties that a window's code sets on a text control before
@@ -130,11 +133,11 @@ class Canvas : public Control {
   Ref<Picture> Backdrop() const { return backdrop_; }
   // Nil leaves the canvas empty.
   void Backdrop(Ref<Picture> picture);
-  bool SetProperty(const PropertyEntry& entry) override;
   const char* ClassName() const override { return "Canvas"; }
 
  protected:
   void MakeWidget() override;
+  bool SetProperty(const PropertyEntry& entry) override;
 
  private:
   Ref<Picture> backdrop_;

@@ -71,7 +71,7 @@ void MenuCommand(const std::weak_ptr<Window>& owner, const std::weak_ptr<MenuIte
     if (item->Event_Action()) {
       return;
     }
-    if (auto window = owner.lock(); window && window->HandleMenuCommand(item->Name())) {
+    if (auto window = owner.lock(); window && Backing::HandleMenuCommand(*window, item->Name())) {
       return;
     }
     if (const EditAction* edit = EditActionNamed(item->Name())) {
@@ -138,7 +138,7 @@ void RefreshMenus(Window& window) {
       item->Enabled(EnabledByDefault(*item));
     }
   }
-  window.EnableMenuItems(items);
+  Backing::EnableMenuItems(window, items);
   if (QMenuBar* view = NativeOf(window).menuBar) {
     SyncActions(view, *bar);
   }

@@ -86,7 +86,36 @@ struct Control::Native {
   void ApplyFont();
 };
 
-Window::Native& NativeOf(const Window& window);
+// The Qt layer's way to what windows and controls keep from the program's
+// code.
+struct Backing {
+  static Window::Native& Of(const Window& window) { return *window.native_; }
+  static Control::Native& Of(const Control& control) { return *control.native_; }
+  static bool SetProperty(Window& window, const PropertyEntry& entry) {
+    return window.SetProperty(entry);
+  }
+  static bool SetProperty(Control& control, const PropertyEntry& entry) {
+    return control.SetProperty(entry);
+  }
+  static void UnifiedClose(Window& window, bool appQuitting) { window.UnifiedClose(appQuitting); }
+  static void EnableMenuItems(Window& window, const std::vector<Ref<MenuItem>>& items) {
+    window.EnableMenuItems(items);
+  }
+  static bool HandleMenuCommand(Window& window, const String& itemName) {
+    return window.HandleMenuCommand(itemName);
+  }
+  template <class E, class... A>
+  static auto Raise(Control& control, A&&... args) {
+    return control.Raise<E>(std::forward<A>(args)...);
+  }
+};
+
+inline Window::Native& NativeOf(const Window& window) {
+  return Backing::Of(window);
+}
+inline Control::Native& NativeOf(const Control& control) {
+  return Backing::Of(control);
+}
 
 // The list of open windows: a window joins it as its construction starts and
 // leaves it when it closes.

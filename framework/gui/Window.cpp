@@ -16,10 +16,6 @@ QString Q(const String& text) {
 
 }  // namespace
 
-Window::Native& NativeOf(const Window& window) {
-  return window.native();
-}
-
 Window::Window(String fullClassName)
     : fullClassName_(std::move(fullClassName)), native_(std::make_unique<Native>()) {}
 
@@ -61,7 +57,7 @@ void Window::Realise() {
   QWidget* previous = nullptr;
   QWidget* first = nullptr;
   for (const auto& control : order) {
-    QWidget* widget = control->native().widget;
+    QWidget* widget = NativeOf(*control).widget;
     if (!widget || !(widget->focusPolicy() & Qt::TabFocus)) {
       continue;
     }
@@ -122,7 +118,7 @@ void Window::UnifiedClose(bool appQuitting) {
     return;
   }
   for (const auto& control : controls_) {
-    if (QWidget* widget = control->native().widget) {
+    if (QWidget* widget = NativeOf(*control).widget) {
       widget->hide();
     }
   }
@@ -159,7 +155,7 @@ void Window::MenuBar(Ref<fw::MenuBar> bar) {
 
 void Window::AddControl(const String& name, Ref<fw::Control> control) {
   control.Get();
-  control->native().name = name;
+  NativeOf(*control).name = name;
   controls_.push_back(control);
   controlsByName_[name] = std::move(control);
 }

@@ -10,7 +10,7 @@ void WindowWidget::closeEvent(QCloseEvent* event) {
   // The window leaves by the framework's closing step, which hides it.
   event->ignore();
   if (auto window = owner_.lock()) {
-    Dispatch([&] { window->UnifiedClose(false); });
+    Dispatch([&] { Backing::UnifiedClose(*window, false); });
   }
 }
 

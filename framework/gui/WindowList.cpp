@@ -39,7 +39,7 @@ void RuntimeReleaseWindowLists() {
   auto windows = std::move(OpenList());
   OpenList().clear();
   for (const auto& window : windows) {
-    window->native().visible = false;
+    NativeOf(*window).visible = false;
   }
 }
 

@@ -75,7 +75,7 @@ namespace {
 template <class Target>
 void ApplyBlob(Target& target, std::string_view blob, const char* className) {
   for (const auto& entry : ReadPropertyBlob(blob)) {
-    if (!target.SetProperty(entry)) {
+    if (!Backing::SetProperty(target, entry)) {
       throw PropertyBlobException("property blob: a " + String(className) + " has no property \"" +
                                   entry.name + "\" (byte " + std::to_string(entry.offset) + ")");
     }

@@ -5,7 +5,7 @@
 namespace fw::testing {
 
 QWidget* NativeWidget(const Control& control) {
-  return control.native().widget;
+  return NativeOf(control).widget;
 }
 QWidget* NativeWindow(const Window& window) {
   return NativeOf(window).widget;
@@ -19,6 +19,12 @@ QMenuBar* NativeMenuBar(const Window& window) {
 }
 void RefreshMenusOf(Window& window) {
   RefreshMenus(window);
+}
+void EnableMenuItemsOf(Window& window, const std::vector<Ref<MenuItem>>& items) {
+  Backing::EnableMenuItems(window, items);
+}
+bool RaiseMouseDown(Control& control, int32_t x, int32_t y) {
+  return Backing::Raise<events::MouseDown>(control, x, y);
 }
 
 }  // namespace fw::testing

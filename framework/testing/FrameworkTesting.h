@@ -15,5 +15,10 @@ QWidget* ContentArea(const Window& window);
 QMenuBar* NativeMenuBar(const Window& window);
 // Runs the menu refresh for a window as an activation would.
 void RefreshMenusOf(Window& window);
+// The window's own step of the menu refresh, on the items given.
+void EnableMenuItemsOf(Window& window, const std::vector<Ref<MenuItem>>& items);
+// Raises MouseDown on the control as a press would, and gives its handler's
+// answer.
+bool RaiseMouseDown(Control& control, int32_t x, int32_t y);
 
 }  // namespace fw::testing

@@ -104,7 +104,7 @@ TEST_F(Menus, TheWindowEnablesFileAboutAndNothingElse) {
     item->Enabled(false);
     items.push_back(item);
   }
-  window_->EnableMenuItems(items);
+  fw::testing::EnableMenuItemsOf(*window_, items);
   for (const auto& item : items) {
     SCOPED_TRACE(item->Name());
     EXPECT_EQ(item->Enabled(), item->Name() == "FileAbout");
@@ -112,7 +112,7 @@ TEST_F(Menus, TheWindowEnablesFileAboutAndNothingElse) {
 
   auto enabled = std::make_shared<fw::MenuItem>();
   enabled->Name("EditCopy");
-  window_->EnableMenuItems({enabled});
+  fw::testing::EnableMenuItemsOf(*window_, {enabled});
   EXPECT_TRUE(enabled->Enabled()) << "the refresh never disables";
 }
 

@@ -172,7 +172,7 @@ TEST_F(AboutTest, MailLinkHandsMailtoAndTheLabelsCurrentText) {
   ASSERT_EQ(shown_.size(), 2u);
   EXPECT_EQ(shown_[1], "mailto:Ann Other <ann@example.org>");
 
-  EXPECT_FALSE(window->stEmail()->Raise<fw::events::MouseDown>(0, 0));
+  EXPECT_FALSE(fw::testing::RaiseMouseDown(*window->stEmail(), 0, 0));
   EXPECT_EQ(shown_.size(), 3u);
 }
 
@@ -182,7 +182,7 @@ TEST_F(AboutTest, WebLinkHandsTheStoredAddressWhateverTheLabelShows) {
   window->stURL()->Text("www.elsewhere.org");
   Press(window->stURL());
   EXPECT_EQ(shown_, (std::vector<String>{"www.example.com", "www.example.com"}));
-  EXPECT_FALSE(window->stURL()->Raise<fw::events::MouseDown>(5, 5));
+  EXPECT_FALSE(fw::testing::RaiseMouseDown(*window->stURL(), 5, 5));
   EXPECT_EQ(shown_.size(), 3u);
 }
 
