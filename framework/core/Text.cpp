@@ -1,5 +1,6 @@
 #include "core/Text.h"
 
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
@@ -10,6 +11,9 @@
 
 namespace fw {
 namespace {
+
+// Rounding starts from DBL_DIG digits: 157.35 + 15.735 = 173.08499999999998 is 173.085 to people.
+constexpr size_t kFaithfulDigits = DBL_DIG;
 
 struct Char {
   int32_t code;
@@ -148,6 +152,21 @@ void Increment(String& digits) {
   digits.insert(digits.begin(), '1');
 }
 
+// Rounds a digit string half away from zero to its first `keep` digits; true
+// when the carry ran through them all and put a 1 in front ("999" to 2: "100").
+bool RoundTo(String& digits, size_t keep) {
+  if (digits.size() <= keep) {
+    return false;
+  }
+  const bool up = digits[keep] >= '5';
+  digits.resize(keep);
+  if (!up) {
+    return false;
+  }
+  Increment(digits);
+  return digits.size() > keep;
+}
+
 // |value| rounded half away from zero to `decimals` places, as a string of
 // digits with the point left out and no leading zeros ("0" for zero).
 String ScaledDigits(double magnitude, int decimals) {
@@ -169,6 +188,10 @@ String ScaledDigits(double magnitude, int decimals) {
   int exponent = 0;
   std::from_chars(form.data() + e + (form[e + 1] == '+' ? 2 : 1), form.data() + form.size(),
                   exponent);
+  if (RoundTo(digits, kFaithfulDigits)) {
+    digits.pop_back();
+    ++exponent;
+  }
   // The number of digits at or above the last kept place.
   const int64_t kept = int64_t{exponent} + 1 + decimals;
   const auto count = static_cast<int64_t>(digits.size());
@@ -179,11 +202,7 @@ String ScaledDigits(double magnitude, int decimals) {
     digits.append(static_cast<size_t>(kept - count), '0');
     return digits;
   }
-  const bool up = digits[static_cast<size_t>(kept)] >= '5';
-  digits.resize(static_cast<size_t>(kept));
-  if (up) {
-    Increment(digits);
-  }
+  RoundTo(digits, static_cast<size_t>(kept));
   return digits;
 }
 

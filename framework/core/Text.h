@@ -19,14 +19,18 @@
 // readable gives 0. ".5" is 0.5, "5." is 5, "-0" is -0.0, "+3" is 3. Too large
 // for a double gives +inf or -inf; too small rounds to 0 or a subnormal.
 //
-// Format(value, pattern): rounds half away from zero on the shortest decimal
-// form of the double (the digits that read back as the same double), so it
-// rounds what the user sees: 2.675 -> "2.68", 1.005 -> "1.01". "." is the
-// decimal separator; every digit of a large number is written out; there is
-// never a "-" on a result that rounds to zero. Infinity and NaN are written
-// "inf", "-inf" and "nan" (NaN of either sign).
+// Format(value, pattern): takes the shortest decimal form of the double (the
+// digits that read back as the same double), cuts it to DBL_DIG (15)
+// significant digits, the most a double always carries, and rounds that to
+// the pattern's places; both steps round half away from zero. So error in
+// the last binary digits decides no rounding: 2.675 -> "2.68", 1.005 ->
+// "1.01", 173.08499999999998 (157.35 + 15.735) -> "173.09". Past the 15th
+// significant digit every digit is 0, and from about 10^13 on the cents are
+// no longer exact. "." is the decimal separator; there is never a "-" on a
+// result that rounds to zero. Infinity and NaN are written "inf", "-inf" and
+// "nan" (NaN of either sign).
 //   "#.00"  two decimals, at least one digit before the point: "0.50", "0.00",
-//           "-10.00", "100000000000000000000.00".
+//           "-10.00", "100000000000000000000.00", "4503599627370500.00".
 //   "00"    a whole number of at least two digits: "05", "123", "00", "-05".
 // Any other pattern throws RuntimeException naming the pattern.
 //

@@ -178,14 +178,25 @@ TEST(FormatTest, TwoDecimals) {
           {0.5, "0.50"},
           {123456.789, "123456.79"},
           {0.1 + 0.2, "0.30"},
-          {4503599627370497.0, "4503599627370497.00"},
+          {4503599627370497.0, "4503599627370500.00"},  // 15 digits, then zeros
       },
       "#.00");
 }
 
-TEST(FormatTest, TwoDecimalsRoundHalfAwayFromZeroOnTheShortestForm) {
+TEST(FormatTest, TwoDecimalsRoundHalfAwayFromZeroOnFifteenDigits) {
   ExpectFormats(
       {
+          // Binary error past the 15th digit is not part of the number.
+          {157.35 + 15.735, "173.09"},
+          {173.08499999999998, "173.09"},
+          {-173.08499999999998, "-173.09"},
+          {(5 * 0.7) / 100, "0.04"},
+          {(11 * 1.5) / 100, "0.17"},
+          {11 - (11 * 1.5) / 100, "10.84"},
+          {0.99999999999999989, "1.00"},
+          // Short of half a cent within 15 digits stays short.
+          {173.0849999999, "173.08"},
+          {2.00499999999999, "2.00"},
           {2.675, "2.68"},
           {1.005, "1.01"},
           {0.125, "0.13"},
@@ -207,6 +218,43 @@ TEST(FormatTest, TwoDecimalsRoundHalfAwayFromZeroOnTheShortestForm) {
       "#.00");
 }
 
+// What a person writes for a result: exact, in cents, half away from zero.
+// The argument is the result in ten-thousandths of a cent.
+std::string ExactCents(int64_t tenThousandths) {
+  const int64_t magnitude = tenThousandths < 0 ? -tenThousandths : tenThousandths;
+  const int64_t cents = (magnitude + 5000) / 10000;
+  const std::string digits = std::to_string(cents / 100) + "." + std::to_string(cents % 100 / 10) +
+                             std::to_string(cents % 10);
+  return tenThousandths < 0 && cents != 0 ? "-" + digits : digits;
+}
+
+// The three results of the calculation, from doubles as the window works
+// them out, against the exact ones. (Not swept: a difference much smaller
+// than the amount, as for 76.9 % of -355, keeps the amount's binary error
+// past its own 15th digit and can round an exact half cent down.)
+TEST(FormatTest, APercentageOfAValueIsWrittenAsAPersonWorksItOut) {
+  const int64_t percents[] = {50,   70,   150,  250,  700,  725,  1250,
+                              1500, 1750, 3333, 7500, 9999, 15000};
+  for (int64_t value = -100000; value <= 100000; value += 7) {  // cents
+    for (const int64_t percent : percents) {                    // hundredths
+      const double v = static_cast<double>(value) / 100;
+      const double amount = (v * (static_cast<double>(percent) / 100)) / 100.0;
+      const int64_t exactAmount = value * percent;
+      const std::pair<double, int64_t> results[] = {
+          {amount, exactAmount},
+          {v + amount, value * 10000 + exactAmount},
+          {v - amount, value * 10000 - exactAmount},
+      };
+      for (const auto& [result, exact] : results) {
+        if (Format(result, "#.00") != ExactCents(exact)) {
+          FAIL() << percent << "/100 % of " << value << "/100: " << Format(result, "#.00")
+                 << " instead of " << ExactCents(exact);
+        }
+      }
+    }
+  }
+}
+
 TEST(FormatTest, NeverWritesNegativeZero) {
   ExpectFormats({{-0.0, "0.00"}, {-0.001, "0.00"}, {-0.00499, "0.00"}, {-1e-300, "0.00"}}, "#.00");
   ExpectFormats({{-0.0, "00"}, {-0.4, "00"}, {-1e-300, "00"}}, "00");
@@ -221,7 +269,7 @@ TEST(FormatTest, WritesEveryDigitOfLargeNumbers) {
   EXPECT_EQ(304u, big.size());
   EXPECT_EQ("1" + std::string(300, '0') + ".00", big);
 
-  EXPECT_EQ("17976931348623157" + std::string(292, '0') + ".00",
+  EXPECT_EQ("179769313486232" + std::string(294, '0') + ".00",
             Format(std::numeric_limits<double>::max(), "#.00"));
 }
 
@@ -250,6 +298,8 @@ TEST(FormatTest, WholeNumberOfAtLeastTwoDigits) {
           {99.5, "100"},
           {-12.5, "-13"},
           {9.4999999999999, "09"},
+          {2.4999999999999996, "03"},  // the double below 2.5 is 2.5 to 15 digits
+          {123456789012345678.0, "123456789012346000"},
       },
       "00");
 }
