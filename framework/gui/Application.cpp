@@ -1,17 +1,24 @@
 #include "gui/Application.h"
 
-#include "core/BundleVersion.h"
+#include "gui/BundleVersion.h"
 #include "gui/FolderItem.h"
 #include "platform/Files.h"
 
 namespace fw {
+namespace {
+
+// An Info.plist is a few hundred bytes.
+constexpr size_t kMaxInfoPlistBytes = size_t{1} << 20;
+
+}  // namespace
+
 const Application::Version& Application::BundleVersion() const {
   if (!version_) {
     version_ = Version{};
     Ref<FolderItem> executable = ExecutableFile();
     if (!executable.IsNil()) {
-      auto text =
-          platform::ReadTextFile(executable->Path().parent_path().parent_path() / "Info.plist");
+      auto text = platform::ReadRegularFile(
+          executable->Path().parent_path().parent_path() / "Info.plist", kMaxInfoPlistBytes);
       auto [major, minor] = ParseBundleVersion(text.value_or(String()));
       version_ = Version{major, minor};
     }

@@ -1,7 +1,7 @@
 #pragma once
+#include <cstdint>
 #include <optional>
 
-#include "core/BundleVersion.h"
 #include "core/Menu.h"
 
 namespace fw {

@@ -1,7 +1,8 @@
 #pragma once
 // The Applications folder of a Linux desktop: installed desktop entries
 // (freedesktop.org .desktop files) stand in for application bundles, so a
-// child named "X.app" is the entry whose Name is X.
+// child named "X.app" is the entry whose Name is X; "Calculator.app" is,
+// failing that, the desktop's calculator found by its category.
 #include <optional>
 #include <vector>
 

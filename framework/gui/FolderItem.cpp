@@ -1,13 +1,18 @@
 #include "gui/FolderItem.h"
 
+#include <QBuffer>
 #include <QImageReader>
 #include <system_error>
 
 #include "gui/WidgetBacking.h"
+#include "platform/Files.h"
 #include "platform/Process.h"
 
 namespace fw {
 namespace {
+
+// Far above any picture the program shows; a larger file counts as none.
+constexpr size_t kMaxPictureBytes = size_t{64} << 20;
 
 std::filesystem::path& ExecutableOverride() {
   static std::filesystem::path path;
@@ -63,8 +68,15 @@ Ref<FolderItem> GetApplicationBundleResources() {
 }
 
 Ref<Picture> FolderItem::OpenAsPicture() const {
+  // Only a regular file: a FIFO or a device in its place must not block.
+  auto bytes = platform::ReadRegularFile(Path(), kMaxPictureBytes);
+  if (!bytes) {
+    return nullptr;
+  }
+  QByteArray data = QByteArray::fromStdString(*bytes);
+  QBuffer buffer(&data);
   // QImage needs no display, so a loaded picture outlives the application.
-  QImageReader reader(QString::fromStdString(Path().string()));
+  QImageReader reader(&buffer);
   QImage image = reader.read();
   if (image.isNull()) {
     return nullptr;

@@ -23,7 +23,7 @@ class FolderItem {
   // Starts the item as a program of its own; LastErrorCode then tells how.
   virtual void Launch(bool activate);
   int32_t LastErrorCode() const { return lastErrorCode_; }
-  // Nil when the file is missing or is no picture.
+  // Nil when the file is missing, is no regular file or is no picture.
   Ref<Picture> OpenAsPicture() const;
 
   const std::filesystem::path& Path() const { return path_; }

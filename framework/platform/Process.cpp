@@ -1,6 +1,7 @@
 #include "platform/Process.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -12,22 +13,30 @@
 namespace fw::platform {
 namespace {
 
-std::filesystem::path ResolveProgram(const String& program) {
-  if (program.find('/') != String::npos) {
-    return program;
-  }
+bool IsExecutableFile(const std::filesystem::path& path) {
+  struct stat status {};
+  return stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
+         access(path.c_str(), X_OK) == 0;
+}
+
+// The first executable file of that name in a folder of $PATH.
+std::filesystem::path SearchPath(const String& name) {
   const char* path = std::getenv("PATH");
   std::string_view dirs = path ? path : "/usr/local/bin:/usr/bin:/bin";
   while (!dirs.empty()) {
     auto end = dirs.find(':');
     auto dir = dirs.substr(0, end);
-    auto candidate = std::filesystem::path(dir.empty() ? "." : dir) / program;
-    if (access(candidate.c_str(), X_OK) == 0 && !std::filesystem::is_directory(candidate)) {
+    auto candidate = std::filesystem::path(dir.empty() ? "." : dir) / name;
+    if (IsExecutableFile(candidate)) {
       return candidate;
     }
     dirs = end == std::string_view::npos ? std::string_view{} : dirs.substr(end + 1);
   }
   return {};
+}
+
+std::filesystem::path ResolveProgram(const String& program) {
+  return program.find('/') != String::npos ? std::filesystem::path(program) : SearchPath(program);
 }
 
 }  // namespace
@@ -36,6 +45,14 @@ std::filesystem::path ExecutablePath() {
   std::error_code error;
   auto path = std::filesystem::read_symlink("/proc/self/exe", error);
   return error ? std::filesystem::path() : path;
+}
+
+bool ProgramInstalled(const String& program) {
+  if (program.empty()) {
+    return false;
+  }
+  return std::filesystem::path(program).is_absolute() ? IsExecutableFile(program)
+                                                      : !SearchPath(program).empty();
 }
 
 int32_t LaunchDetached(const std::vector<String>& argv) {
@@ -56,8 +73,8 @@ int32_t LaunchDetached(const std::vector<String>& argv) {
   args.push_back(nullptr);
   String file = program.string();
 
-  // The grandchild reports a failed exec through this pipe; a successful
-  // exec closes it empty.
+  // A failed exec in the grandchild (or a failed fork in the child) is
+  // reported through this pipe; a successful exec closes it empty.
   int report[2];
   if (pipe2(report, O_CLOEXEC) != 0) {
     return errno;
@@ -71,8 +88,11 @@ int32_t LaunchDetached(const std::vector<String>& argv) {
   }
   if (child == 0) {
     setsid();
-    if (fork() == 0) {
+    pid_t grandchild = fork();
+    if (grandchild == 0) {
       execv(file.c_str(), args.data());
+    }
+    if (grandchild <= 0) {
       int error = errno;
       (void)!write(report[1], &error, sizeof error);
     }

@@ -130,10 +130,20 @@ TEST_F(Launch, ALaunchThatFailsReportsTheErrorCode) {
   fs::path notExecutable = root_ / "calculator.txt";
   std::ofstream(notExecutable) << "not a program\n";
   fs::permissions(notExecutable, fs::perms::owner_read | fs::perms::owner_write);
+  // These two fail only in exec, after the fork.
+  fs::path noInterpreterLine = root_ / "calculator-plain.sh";
+  std::ofstream(noInterpreterLine) << "echo started\n";
+  fs::path missingInterpreter = root_ / "calculator-missing.sh";
+  std::ofstream(missingInterpreter) << "#!/nonexistent/sh\necho started\n";
+  for (const auto& script : {noInterpreterLine, missingInterpreter}) {
+    fs::permissions(script, fs::perms::owner_all);
+  }
   const std::pair<std::string, const char*> failures[] = {
       {(root_ / "no-such-calculator").string(),
        "Unable to launch Calculator application (error 2)"},
       {notExecutable.string(), "Unable to launch Calculator application (error 13)"},
+      {noInterpreterLine.string(), "Unable to launch Calculator application (error 8)"},
+      {missingInterpreter.string(), "Unable to launch Calculator application (error 2)"},
   };
   for (const auto& [exec, text] : failures) {
     SCOPED_TRACE(exec);

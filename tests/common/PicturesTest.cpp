@@ -1,8 +1,11 @@
+#include <sys/stat.h>
+
 #include <QFile>
 #include <filesystem>
 #include <fstream>
 
 #include "common/Pictures.h"
+#include "support/Unblocking.h"
 #include "support/WidgetFixture.h"
 
 namespace fs = std::filesystem;
@@ -39,4 +42,17 @@ TEST(BundleResources, AreBesideTheExecutablesFolder) {
   EXPECT_THROW(fw::GetApplicationBundleResources(), fw::NilObjectException)
       << "an executable at the root has no grandparent";
   fw::testing::SetExecutableFile({});
+}
+
+TEST_F(Pictures, OnlyARegularFileCanBeAPicture) {
+  fs::path resources = MakeBundle() / "Contents" / "Resources";
+  fs::path fifo = resources / "fifo.png";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  fs::create_symlink(resources / "48.png", resources / "link.png");
+  EXPECT_FALSE(fw::FolderItem(resources / "link.png").OpenAsPicture().IsNil());
+  for (const fs::path& path : {fifo, resources, fs::path("/dev/zero")}) {
+    SCOPED_TRACE(path);
+    auto picture = WithoutWaitingOn(fifo, [&] { return fw::FolderItem(path).OpenAsPicture(); });
+    EXPECT_TRUE(picture.IsNil());
+  }
 }

@@ -135,32 +135,6 @@ TEST_F(AboutTest, VersionLineWritesTheMinorVersionWithAtLeastTwoDigits) {
   }
 }
 
-TEST(BundleVersion, ComesFromTheShortVersionStringElseTheBundleVersion) {
-  auto plist = [](const std::string& body) {
-    return "<plist version=\"1.0\"><dict>" + body + "</dict></plist>";
-  };
-  auto key = [](const std::string& name, const std::string& value) {
-    return "<key>" + name + "</key><string>" + value + "</string>";
-  };
-  const std::pair<String, std::pair<int32_t, int32_t>> cases[] = {
-      {plist(key("CFBundleShortVersionString", "2.10")), {2, 10}},
-      {plist(key("CFBundleShortVersionString", "1.5")), {1, 5}},
-      {plist(key("CFBundleShortVersionString", "1.05")), {1, 5}},
-      {plist(key("CFBundleShortVersionString", "7.123")), {7, 123}},
-      {plist(key("CFBundleShortVersionString", "1.2.3")), {1, 2}},
-      {plist(key("CFBundleShortVersionString", "4")), {4, 0}},
-      {plist(key("CFBundleVersion", "3.4")), {3, 4}},
-      {plist(key("CFBundleVersion", "9.9") + key("CFBundleShortVersionString", "5.6")), {5, 6}},
-      {plist(key("CFBundleShortVersionString", "") + key("CFBundleVersion", "8.1")), {8, 1}},
-      {plist(key("CFBundleName", "Other")), {0, 0}},
-      {"", {0, 0}},
-  };
-  for (const auto& [text, expected] : cases) {
-    SCOPED_TRACE(text);
-    EXPECT_EQ(fw::ParseBundleVersion(text), expected);
-  }
-}
-
 TEST_F(AboutTest, MailLinkHandsMailtoAndTheLabelsCurrentText) {
   Ref<AboutWindow> window = AboutWindow::Instance();
   Press(window->stEmail());

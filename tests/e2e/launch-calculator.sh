@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # "Launch calculator": a desktop entry named Calculator is started from the
-# user's or the system's applications folders; without one, or when it
+# user's or the system's applications folders, else the entry in the
+# Calculator category meant for the current desktop; without one, or when it
 # cannot run, a modal message says so and OK (Return) dismisses it.
 source "$(dirname "$0")/lib.sh"
 e2e_init "$@"
@@ -13,6 +14,15 @@ SCRIPT
 chmod +x "$WORK/bin/fake-calculator"
 # Present but not executable.
 printf '#!/bin/sh\n' >"$WORK/bin/broken-calculator"
+# Started only by a wrong choice.
+WRONG="$WORK/wrong-calculator-started"
+cat >"$WORK/bin/wrong-calculator" <<SCRIPT
+#!/bin/sh
+echo "\$0" >>"$WRONG"
+SCRIPT
+chmod +x "$WORK/bin/wrong-calculator"
+# A desktop of the test's own, which Qt knows nothing about.
+export XDG_CURRENT_DESKTOP=ZiTestDesktop:ZiOther
 
 entry() {  # FOLDER EXEC
   cat >"$1/applications/calculator.desktop" <<ENTRY
@@ -67,6 +77,19 @@ expect_message "no entry" message-window
 takes_input 12.5 200 225.00
 [ ! -e "$MARKER" ] || fail "something was launched without an entry"
 
+note "a Calculator entry whose TryExec program is gone"
+cat >"$XDG_DATA_HOME/applications/calculator.desktop" <<ENTRY
+[Desktop Entry]
+Type=Application
+Name=Calculator
+TryExec=$WORK/bin/uninstalled-calculator
+Exec=$WORK/bin/wrong-calculator
+ENTRY
+click_main "${BTN_LAUNCH[@]}"
+expect_message "an entry left behind"
+takes_input 12.5 200 225.00
+[ ! -e "$WRONG" ] || fail "an entry left behind was launched"
+
 note "entry in XDG_DATA_HOME, pressed twice"
 entry "$XDG_DATA_HOME" "$WORK/bin/fake-calculator"
 click_main "${BTN_LAUNCH[@]}"
@@ -91,6 +114,25 @@ click_main "${BTN_LAUNCH[@]}"
 expect_message "launch error"
 takes_input 50 6 9.00
 expect_eq "launches" 3 "$(wc -l <"$MARKER")"
+
+note "no Calculator by name: the one in the category for this desktop"
+rm "$WORK/data-dirs/two/applications/calculator.desktop"
+category_entry() {  # FOLDER FILE EXEC KEYS
+  printf '[Desktop Entry]\nType=Application\nName=%s\nExec=%s\n%s\n' \
+    "Calculator of $2" "$3" "$4" >"$1/applications/$2"
+}
+# Both earlier in the search order than the right one.
+category_entry "$XDG_DATA_HOME" a-any.desktop "$WORK/bin/wrong-calculator" \
+  "Categories=Utility;Calculator;"
+category_entry "$WORK/data-dirs/one" a-other.desktop "$WORK/bin/wrong-calculator" \
+  $'Categories=Utility;Calculator;\nOnlyShowIn=SomeOtherDesktop;'
+category_entry "$WORK/data-dirs/two" b-ours.desktop "$WORK/bin/fake-calculator %U" \
+  "Categories=Utility;Calculator;ZiOther;"
+click_main "${BTN_LAUNCH[@]}"
+wait_for "a fourth launch" file_has_lines "$MARKER" 4
+takes_input 25 8 10.00
+[ ! -e "$WRONG" ] || fail "the wrong calculator was launched"
+expect_eq "windows titled '$TITLE'" 1 "$(count_lines "$(windows_titled "$TITLE")")"
 
 keys ctrl+q
 expect_exit "$APP_PID" 0 "Ctrl+Q"

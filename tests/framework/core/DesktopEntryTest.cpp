@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/DesktopEntry.h"
@@ -28,6 +29,36 @@ TEST(ParseDesktopEntryTest, ReadsTheDesktopEntryGroupOnly) {
   EXPECT_EQ("\"/opt/My App/run\" --x=\\$HOME %U", entry->exec);
   EXPECT_TRUE(entry->hidden);
   EXPECT_EQ("Application", entry->type);
+}
+
+TEST(ParseDesktopEntryTest, ReadsListsAndTryExec) {
+  auto entry = ParseDesktopEntry(
+      "[Desktop Entry]\n"
+      "TryExec=/opt/My\\sApp/calc\n"
+      "Categories=Qt;KDE;;Utility;Calculator;\n"
+      "OnlyShowIn=KDE\n"
+      "NotShowIn= a\\;b;c\\\\;d\\s;\n");
+  ASSERT_TRUE(entry.has_value());
+  EXPECT_EQ("/opt/My App/calc", entry->tryExec);
+  EXPECT_EQ((std::vector<std::string>{"Qt", "KDE", "Utility", "Calculator"}), entry->categories);
+  EXPECT_EQ(std::vector<std::string>{"KDE"}, entry->onlyShowIn);
+  EXPECT_EQ((std::vector<std::string>{"a;b", "c\\", "d "}), entry->notShowIn);
+}
+
+TEST(ParseDesktopEntryTest, StopsAtTheGroupAfterTheDesktopEntry) {
+  DesktopEntryParser parser;
+  const std::vector<std::pair<std::string, bool>> lines = {
+      {"[Other]", true},          {"Name=Other", true},          {"[Desktop Entry]", true},
+      {"Name=Calc", true},        {"[Desktop Action x]", false}, {"Name=Action", false},
+      {"[Desktop Entry]", false}, {"Exec=late", false},
+  };
+  for (const auto& [line, more] : lines) {
+    SCOPED_TRACE(line);
+    EXPECT_EQ(more, parser.Line(line));
+  }
+  ASSERT_TRUE(parser.Result().has_value());
+  EXPECT_EQ("Calc", parser.Result()->name);
+  EXPECT_EQ("", parser.Result()->exec) << "a second [Desktop Entry] group is not read";
 }
 
 TEST(ParseDesktopEntryTest, HiddenOnlyWhenTrue) {
@@ -81,6 +112,42 @@ TEST(ExecArgumentsTest, SplitsByTheQuotingRules) {
   for (const auto& c : cases) {
     SCOPED_TRACE("Exec=" + c.exec);
     EXPECT_EQ(c.expected, ExecArguments(c.exec));
+  }
+}
+
+TEST(DesktopFitTest, OnlyShowInNotShowInAndTheDesktopsCategories) {
+  struct Case {
+    std::string keys;
+    std::vector<std::string> desktops;
+    DesktopFit expected;
+  };
+  const auto meant = DesktopFit::MeantFor;
+  const auto neutral = DesktopFit::Neutral;
+  const auto notShown = DesktopFit::NotShown;
+  const std::vector<Case> cases = {
+      {"", {"KDE"}, neutral},
+      {"", {}, neutral},
+      {"Categories=Qt;KDE;Calculator;", {"KDE"}, meant},
+      {"Categories=Qt;KDE;Calculator;", {"GNOME"}, neutral},
+      {"Categories=GNOME;Calculator;", {"ubuntu", "GNOME"}, meant},
+      {"Categories=KDE;", {"kde"}, neutral},
+      {"OnlyShowIn=XFCE;MATE;", {"MATE"}, meant},
+      {"OnlyShowIn=XFCE;MATE;", {"GNOME"}, notShown},
+      {"OnlyShowIn=XFCE;", {}, notShown},
+      {"NotShowIn=KDE;", {"KDE"}, notShown},
+      {"NotShowIn=KDE;", {"GNOME"}, neutral},
+      {"Categories=KDE;\nNotShowIn=KDE;", {"KDE"}, notShown},
+      {"OnlyShowIn=KDE;\nNotShowIn=KDE;", {"KDE"}, notShown},
+  };
+  for (const auto& c : cases) {
+    std::string desktops;
+    for (const auto& d : c.desktops) {
+      desktops += d + ":";
+    }
+    SCOPED_TRACE(c.keys + " on " + desktops);
+    auto entry = ParseDesktopEntry("[Desktop Entry]\n" + c.keys + "\n");
+    ASSERT_TRUE(entry.has_value());
+    EXPECT_EQ(c.expected, FitFor(*entry, c.desktops));
   }
 }
 

@@ -1,103 +1,16 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
-#include <chrono>
-#include <cstdlib>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
-#include "gui/Applications.h"
-#include "platform/DesktopFiles.h"
+#include "ApplicationsFixture.h"
 
 namespace fw {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Puts an environment variable back as it was when the test began.
-class SavedEnv {
- public:
-  explicit SavedEnv(const char* name) : name_(name) {
-    if (const char* value = std::getenv(name)) {
-      value_ = value;
-    }
-  }
-  ~SavedEnv() {
-    if (value_) {
-      setenv(name_, value_->c_str(), 1);
-    } else {
-      unsetenv(name_);
-    }
-  }
-  SavedEnv(const SavedEnv&) = delete;
-  SavedEnv& operator=(const SavedEnv&) = delete;
-
- private:
-  const char* name_;
-  std::optional<std::string> value_;
-};
-
-void WriteFile(const fs::path& path, const std::string& text) {
-  fs::create_directories(path.parent_path());
-  std::ofstream(path, std::ios::binary) << text;
-}
-
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::string Entry(const std::string& name, const std::string& exec = "true",
-                  const std::string& extra = "") {
-  return "[Desktop Entry]\nType=Application\nName=" + name + "\nExec=" + exec + "\n" + extra;
-}
-
-// Data folders "home" (the user's), then "first" and "second" (the system's).
-class ApplicationsTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    // The space checks that paths reach the program as single arguments.
-    std::string pattern = (fs::temp_directory_path() / "applications test XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr) << std::strerror(errno);
-    root_ = pattern;
-    setenv("HOME", (root_ / "user").c_str(), 1);
-    setenv("XDG_DATA_HOME", (root_ / "home").c_str(), 1);
-    setenv("XDG_DATA_DIRS",
-           ((root_ / "first").string() + ":" + (root_ / "second").string()).c_str(), 1);
-  }
-  void TearDown() override {
-    std::error_code error;
-    fs::remove_all(root_, error);
-  }
-
-  fs::path Apps(const std::string& dataDir) const { return root_ / dataDir / "applications"; }
-  void Write(const std::string& dataDir, const std::string& relative, const std::string& text) {
-    WriteFile(Apps(dataDir) / relative, text);
-  }
-  void ClearDataFolders() {
-    for (const char* dir : {"home", "first", "second"}) {
-      fs::remove_all(root_ / dir);
-    }
-  }
-  static Ref<FolderItem> Find(const std::string& name) {
-    return ApplicationsFolder(platform::ApplicationsSearchPath()).Child(name);
-  }
-
-  fs::path root_;
-
- private:
-  SavedEnv home_{"HOME"};
-  SavedEnv dataHome_{"XDG_DATA_HOME"};
-  SavedEnv dataDirs_{"XDG_DATA_DIRS"};
-};
 
 TEST_F(ApplicationsTest, SearchPathFollowsTheBaseDirectoryRules) {
   const std::string r = root_.string();
@@ -297,71 +210,6 @@ TEST_F(ApplicationsTest, BareDotAppMatchesNoNamelessEntry) {
   Ref<FolderItem> item = Find(".app");
   ASSERT_FALSE(item.IsNil());
   EXPECT_FALSE(item->Exists());
-}
-
-TEST_F(ApplicationsTest, UnreadableFilesAndFoldersAreSkipped) {
-  if (geteuid() == 0) {
-    GTEST_SKIP() << "root reads files whatever their mode";
-  }
-  Write("home", "calc.desktop", Entry("Calculator"));
-  Write("first", "locked/calc.desktop", Entry("Calculator"));
-  Write("second", "calc.desktop", Entry("Calculator"));
-  fs::permissions(Apps("home") / "calc.desktop", fs::perms::none);
-  fs::permissions(Apps("first") / "locked", fs::perms::none);
-  fs::create_symlink(root_ / "nowhere", Apps("first") / "dangling.desktop");
-
-  Ref<FolderItem> item = Find("Calculator.app");
-  EXPECT_TRUE(item->Exists());
-  // An unreadable file claims no id, so the same id later is still found.
-  EXPECT_EQ(Apps("second") / "calc.desktop", item->Path());
-  fs::permissions(Apps("first") / "locked", fs::perms::owner_all);
-}
-
-TEST_F(ApplicationsTest, LaunchStartsTheEntrysCommand) {
-  const fs::path script = root_ / "bin" / "make marker";
-  const fs::path marker = root_ / "marker file";
-  WriteFile(script, "#!/bin/sh\nprintf '%s|' \"$@\" > \"$1.tmp\" && mv \"$1.tmp\" \"$1\"\n");
-  fs::permissions(script, fs::perms::owner_all);
-  Write("second", "calc.desktop",
-        Entry("Calculator", "\"" + script.string() + "\" \"" + marker.string() + "\" %U 100%%"));
-
-  Ref<FolderItem> item = Find("Calculator.app");
-  ASSERT_TRUE(item->Exists());
-  item->Launch(true);
-  EXPECT_EQ(0, item->LastErrorCode());
-
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-  while (!fs::exists(marker) && std::chrono::steady_clock::now() < deadline) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
-  ASSERT_TRUE(fs::exists(marker)) << "the command did not run";
-  EXPECT_EQ(marker.string() + "|100%|", ReadFile(marker));
-}
-
-TEST_F(ApplicationsTest, LaunchReportsAMissingProgramAndRunsNoShell) {
-  const fs::path marker = root_ / "marker";
-  // Through a shell this would still touch the marker.
-  Write("second", "calc.desktop",
-        Entry("Calculator",
-              "\"" + (root_ / "missing").string() + "\" ;touch \"" + marker.string() + "\""));
-  Ref<FolderItem> item = Find("Calculator.app");
-  ASSERT_TRUE(item->Exists());
-  item->Launch(true);
-  EXPECT_EQ(ENOENT, item->LastErrorCode());
-  std::this_thread::sleep_for(std::chrono::milliseconds(100));
-  EXPECT_FALSE(fs::exists(marker));
-}
-
-TEST_F(ApplicationsTest, AnEntryWithoutExecIsFoundButCannotLaunch) {
-  for (const std::string exec : {"", "%U", "  "}) {
-    SCOPED_TRACE("Exec=" + exec);
-    ClearDataFolders();
-    Write("first", "calc.desktop", Entry("Calculator", exec));
-    Ref<FolderItem> item = Find("Calculator.app");
-    ASSERT_TRUE(item->Exists());
-    item->Launch(true);
-    EXPECT_EQ(ENOENT, item->LastErrorCode());
-  }
 }
 
 }  // namespace
