@@ -20,9 +20,11 @@ Ref<Application> GetAppObject();
 // while one is kept, no further call runs, so the loop is never resumed.
 void Dispatch(const std::function<void()>& call);
 
+// Dispatches a call that answers: its answer, or the fallback when it
+// raised or did not run.
 template <class R, class F>
-R DispatchFor(R onFailure, F&& call) {
-  R result = onFailure;
+R DispatchOr(R fallback, F&& call) {
+  R result = fallback;
   Dispatch([&] { result = std::forward<F>(call)(); });
   return result;
 }

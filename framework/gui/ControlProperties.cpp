@@ -1,33 +1,42 @@
-// How blob entries reach windows and controls: one table of typed setters per
-// class. A name that the class lacks is refused, so a wrong blob is caught.
+// How blob entries reach controls. Each class has a table of typed setters
+// and a list of the properties it accepts without effect here; a name in
+// neither is refused, so a wrong blob is caught.
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 #include <functional>
 #include <limits>
 #include <unordered_map>
+#include <vector>
 
 #include "gui/WidgetBacking.h"
 
 namespace fw {
 namespace {
 
-QString Q(const String& text) {
-  return QString::fromStdString(text);
-}
-template <class Target>
 using Setters =
-    std::unordered_map<std::string_view, std::function<void(Target&, const PropertyEntry&)>>;
+    std::unordered_map<std::string_view, std::function<void(Control&, const PropertyEntry&)>>;
 
-template <class Target>
-bool Apply(const Setters<Target>& setters, Target& target, const PropertyEntry& entry) {
-  auto found = setters.find(entry.name);
-  if (found == setters.end()) {
-    return false;
+struct ClassProperties {
+  Setters setters;
+  std::vector<std::string_view> withoutEffect;
+
+  // False when the class has no such property.
+  bool Apply(Control& control, const PropertyEntry& entry) const {
+    auto found = setters.find(entry.name);
+    if (found == setters.end()) {
+      return std::ranges::find(withoutEffect, entry.name) != withoutEffect.end();
+    }
+    found->second(control, entry);
+    return true;
   }
-  found->second(target, entry);
-  return true;
+};
+
+template <class W>
+W* WidgetOf(Control& c) {
+  return static_cast<W*>(NativeOf(c).widget.data());
 }
 
 // A control is found by the name it was registered under; a blob that names
@@ -40,85 +49,70 @@ void CheckName(Control& c, const PropertyEntry& e) {
   }
 }
 
-// What every control stores or shows.
-const Setters<Control>& CommonSetters() {
-  static const Setters<Control> setters = {
-      {"Name", CheckName},
-      {"Index", [](Control& c, const PropertyEntry& e) { NativeOf(c).index = As<int32_t>(e); }},
-      {"Left",
-       [](Control& c, const PropertyEntry& e) {
-         QWidget* w = NativeOf(c).widget;
-         w->move(As<int32_t>(e), w->y());
-       }},
-      {"Top",
-       [](Control& c, const PropertyEntry& e) {
-         QWidget* w = NativeOf(c).widget;
-         w->move(w->x(), As<int32_t>(e));
-       }},
-      {"Width",
-       [](Control& c, const PropertyEntry& e) {
-         QWidget* w = NativeOf(c).widget;
-         w->resize(As<int32_t>(e), w->height());
-       }},
-      {"Height",
-       [](Control& c, const PropertyEntry& e) {
-         QWidget* w = NativeOf(c).widget;
-         w->resize(w->width(), As<int32_t>(e));
-       }},
-      {"LockLeft", [](Control& c, const PropertyEntry& e) { NativeOf(c).lockLeft = As<bool>(e); }},
-      {"LockTop", [](Control& c, const PropertyEntry& e) { NativeOf(c).lockTop = As<bool>(e); }},
-      {"LockRight",
-       [](Control& c, const PropertyEntry& e) { NativeOf(c).lockRight = As<bool>(e); }},
-      {"LockBottom",
-       [](Control& c, const PropertyEntry& e) { NativeOf(c).lockBottom = As<bool>(e); }},
-      {"TabPanelIndex",
-       [](Control& c, const PropertyEntry& e) { NativeOf(c).tabPanelIndex = As<int32_t>(e); }},
-      {"TabIndex",
-       [](Control& c, const PropertyEntry& e) { NativeOf(c).tabIndex = As<int32_t>(e); }},
-      {"Enabled", [](Control& c, const PropertyEntry& e) { c.Enabled(As<bool>(e)); }},
-      {"Visible", [](Control& c, const PropertyEntry& e) { c.Visible(As<bool>(e)); }},
-      {"HelpTag", [](Control& c,
-                     const PropertyEntry& e) { NativeOf(c).widget->setToolTip(Q(As<String>(e))); }},
-      {"AutoDeactivate",
-       [](Control& c, const PropertyEntry& e) { NativeOf(c).autoDeactivate = As<bool>(e); }},
-      {"InitialParent",
-       [](Control& c, const PropertyEntry& e) { NativeOf(c).initialParent = As<String>(e); }},
+const ClassProperties& EveryControl() {
+  static const ClassProperties properties{
+      {
+          {"Name", CheckName},
+          {"Left",
+           [](Control& c, const PropertyEntry& e) {
+             QWidget* w = NativeOf(c).widget;
+             w->move(As<int32_t>(e), w->y());
+           }},
+          {"Top",
+           [](Control& c, const PropertyEntry& e) {
+             QWidget* w = NativeOf(c).widget;
+             w->move(w->x(), As<int32_t>(e));
+           }},
+          {"Width",
+           [](Control& c, const PropertyEntry& e) {
+             QWidget* w = NativeOf(c).widget;
+             w->resize(As<int32_t>(e), w->height());
+           }},
+          {"Height",
+           [](Control& c, const PropertyEntry& e) {
+             QWidget* w = NativeOf(c).widget;
+             w->resize(w->width(), As<int32_t>(e));
+           }},
+          {"TabIndex",
+           [](Control& c, const PropertyEntry& e) { NativeOf(c).tabIndex = As<int32_t>(e); }},
+          {"Enabled", [](Control& c, const PropertyEntry& e) { c.Enabled(As<bool>(e)); }},
+          {"Visible", [](Control& c, const PropertyEntry& e) { c.Visible(As<bool>(e)); }},
+          {"HelpTag",
+           [](Control& c, const PropertyEntry& e) {
+             NativeOf(c).widget->setToolTip(ToQString(As<String>(e)));
+           }},
+      },
+      // Whatever their value: there are no control arrays (a control is
+      // found by its name alone), no tab panels and no controls inside
+      // others; anchoring would matter only to a window that resizes, and
+      // none of the system does; Qt draws the controls of an inactive window
+      // itself.
+      {"Index", "LockLeft", "LockTop", "LockRight", "LockBottom", "TabPanelIndex", "InitialParent",
+       "AutoDeactivate"},
   };
-  return setters;
+  return properties;
 }
 
-// The font and data-binding entries of the text controls.
-const Setters<Control>& TextSetters() {
-  static const Setters<Control> setters = {
-      {"TextFont",
-       [](Control& c, const PropertyEntry& e) {
-         NativeOf(c).fontName = As<String>(e);
-         NativeOf(c).ApplyFont();
-       }},
-      {"Bold",
-       [](Control& c, const PropertyEntry& e) {
-         NativeOf(c).bold = As<bool>(e);
-         NativeOf(c).ApplyFont();
-       }},
-      {"Italic",
-       [](Control& c, const PropertyEntry& e) {
-         NativeOf(c).italic = As<bool>(e);
-         NativeOf(c).ApplyFont();
-       }},
-      {"Underline",
-       [](Control& c, const PropertyEntry& e) {
-         NativeOf(c).underline = As<bool>(e);
-         NativeOf(c).ApplyFont();
-       }},
-      {"DataSource",
-       [](Control& c, const PropertyEntry& e) { NativeOf(c).dataSource = As<String>(e); }},
-      {"DataField",
-       [](Control& c, const PropertyEntry& e) { NativeOf(c).dataField = As<String>(e); }},
+// The font entries, which the three text classes share.
+std::function<void(Control&, const PropertyEntry&)> FontStyle(bool Control::Native::*style) {
+  return [style](Control& c, const PropertyEntry& e) {
+    NativeOf(c).*style = As<bool>(e);
+    NativeOf(c).ApplyFont();
   };
-  return setters;
 }
 
-void SetTextColor(QWidget* widget, QPalette::ColorRole role, Color color) {
+Setters WithFont(Setters own) {
+  own.emplace("TextFont", [](Control& c, const PropertyEntry& e) {
+    NativeOf(c).fontName = As<String>(e);
+    NativeOf(c).ApplyFont();
+  });
+  own.emplace("Bold", FontStyle(&Control::Native::bold));
+  own.emplace("Italic", FontStyle(&Control::Native::italic));
+  own.emplace("Underline", FontStyle(&Control::Native::underline));
+  return own;
+}
+
+void SetPaletteColor(QWidget* widget, QPalette::ColorRole role, Color color) {
   QPalette palette = widget->palette();
   palette.setColor(role, ToQColor(color));
   widget->setPalette(palette);
@@ -135,136 +129,149 @@ Qt::Alignment Horizontal(int32_t code) {
   }
 }
 
-bool TabStop(Control& c, const PropertyEntry& e) {
-  NativeOf(c).tabStop = As<bool>(e);
+// A control that takes the focus at all takes it by Tab only with TabStop.
+void TabStop(Control& c, const PropertyEntry& e) {
   QWidget* w = NativeOf(c).widget;
   if (w->focusPolicy() != Qt::NoFocus) {
-    w->setFocusPolicy(NativeOf(c).tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+    w->setFocusPolicy(As<bool>(e) ? Qt::StrongFocus : Qt::ClickFocus);
   }
-  return true;
 }
 
-template <class Target>
-bool ApplyAll(Target& target, const PropertyEntry& entry, const Setters<Control>& own) {
-  return Apply(own, static_cast<Control&>(target), entry) ||
-         Apply(CommonSetters(), static_cast<Control&>(target), entry);
+bool ApplyOwnOrCommon(const ClassProperties& own, Control& control, const PropertyEntry& entry) {
+  return own.Apply(control, entry) || EveryControl().Apply(control, entry);
 }
 
 }  // namespace
 
 bool Control::SetProperty(const PropertyEntry& entry) {
-  return Apply(CommonSetters(), *this, entry);
+  return EveryControl().Apply(*this, entry);
 }
 
 bool StaticText::SetProperty(const PropertyEntry& entry) {
-  static const Setters<Control> setters = [] {
-    Setters<Control> s = TextSetters();
-    auto label = [](Control& c) { return static_cast<QLabel*>(NativeOf(c).widget.data()); };
-    s["Text"] = [](Control& c, const PropertyEntry& e) {
-      static_cast<StaticText&>(c).Text(As<String>(e));
-    };
-    s["TextAlign"] = [label](Control& c, const PropertyEntry& e) {
-      label(c)->setAlignment(Horizontal(As<int32_t>(e)) | Qt::AlignTop);
-    };
-    s["TextColor"] = [](Control& c, const PropertyEntry& e) {
-      SetTextColor(NativeOf(c).widget, QPalette::WindowText, As<Color>(e));
-    };
-    s["Multiline"] = [label](Control& c, const PropertyEntry& e) {
-      label(c)->setWordWrap(As<bool>(e));
-    };
-    s["Selectable"] = [label](Control& c, const PropertyEntry& e) {
-      label(c)->setTextInteractionFlags(As<bool>(e) ? Qt::TextSelectableByMouse
-                                                    : Qt::NoTextInteraction);
-    };
-    s["Transparent"] = [](Control& c, const PropertyEntry& e) {
-      NativeOf(c).widget->setAutoFillBackground(!As<bool>(e));
-    };
-    s["TabStop"] = [](Control& c, const PropertyEntry& e) { TabStop(c, e); };
-    return s;
-  }();
-  return ApplyAll(*this, entry, setters);
+  static const ClassProperties properties{
+      WithFont({
+          {"Text", [](Control& c,
+                      const PropertyEntry& e) { static_cast<StaticText&>(c).Text(As<String>(e)); }},
+          {"TextAlign",
+           [](Control& c, const PropertyEntry& e) {
+             WidgetOf<QLabel>(c)->setAlignment(Horizontal(As<int32_t>(e)) | Qt::AlignTop);
+           }},
+          {"TextColor",
+           [](Control& c, const PropertyEntry& e) {
+             SetPaletteColor(NativeOf(c).widget, QPalette::WindowText, As<Color>(e));
+           }},
+          {"Multiline",
+           [](Control& c, const PropertyEntry& e) {
+             WidgetOf<QLabel>(c)->setWordWrap(As<bool>(e));
+           }},
+          {"Selectable",
+           [](Control& c, const PropertyEntry& e) {
+             WidgetOf<QLabel>(c)->setTextInteractionFlags(As<bool>(e) ? Qt::TextSelectableByMouse
+                                                                      : Qt::NoTextInteraction);
+           }},
+          {"Transparent",
+           [](Control& c, const PropertyEntry& e) {
+             NativeOf(c).widget->setAutoFillBackground(!As<bool>(e));
+           }},
+          {"TabStop", TabStop},
+      }),
+      // There is no data binding.
+      {"DataSource", "DataField"},
+  };
+  return ApplyOwnOrCommon(properties, *this, entry);
 }
 
 bool TextField::SetProperty(const PropertyEntry& entry) {
-  static const Setters<Control> setters = [] {
-    Setters<Control> s = TextSetters();
-    auto field = [](Control& c) { return static_cast<QLineEdit*>(NativeOf(c).widget.data()); };
-    s["Text"] = [](Control& c, const PropertyEntry& e) {
-      static_cast<TextField&>(c).Text(As<String>(e));
-    };
-    s["TabStop"] = [](Control& c, const PropertyEntry& e) { TabStop(c, e); };
-    s["Border"] = [field](Control& c, const PropertyEntry& e) { field(c)->setFrame(As<bool>(e)); };
-    s["Password"] = [field](Control& c, const PropertyEntry& e) {
-      field(c)->setEchoMode(As<bool>(e) ? QLineEdit::Password : QLineEdit::Normal);
-    };
-    s["UseFocusRing"] = [](Control&, const PropertyEntry&) {};
-    s["TextColor"] = [](Control& c, const PropertyEntry& e) {
-      SetTextColor(NativeOf(c).widget, QPalette::Text, As<Color>(e));
-    };
-    s["BackColor"] = [](Control& c, const PropertyEntry& e) {
-      SetTextColor(NativeOf(c).widget, QPalette::Base, As<Color>(e));
-    };
-    s["Format"] = [](Control&, const PropertyEntry&) {};
-    s["CueText"] = [field](Control& c, const PropertyEntry& e) {
-      field(c)->setPlaceholderText(Q(As<String>(e)));
-    };
-    s["Mask"] = [field](Control& c, const PropertyEntry& e) {
-      field(c)->setInputMask(Q(As<String>(e)));
-    };
-    s["ReadOnly"] = [field](Control& c, const PropertyEntry& e) {
-      field(c)->setReadOnly(As<bool>(e));
-    };
-    s["LimitText"] = [field](Control& c, const PropertyEntry& e) {
-      int32_t limit = As<int32_t>(e);
-      // 0 sets no limit: Qt's default would cut a long paste at 32767.
-      field(c)->setMaxLength(limit > 0 ? limit : std::numeric_limits<int>::max());
-    };
-    s["AcceptTabs"] = [](Control&, const PropertyEntry&) {};
-    s["Alignment"] = [field](Control& c, const PropertyEntry& e) {
-      field(c)->setAlignment(Horizontal(As<int32_t>(e)) | Qt::AlignVCenter);
-    };
-    return s;
-  }();
-  return ApplyAll(*this, entry, setters);
+  static const ClassProperties properties{
+      WithFont({
+          {"Text", [](Control& c,
+                      const PropertyEntry& e) { static_cast<TextField&>(c).Text(As<String>(e)); }},
+          {"TabStop", TabStop},
+          {"Border", [](Control& c,
+                        const PropertyEntry& e) { WidgetOf<QLineEdit>(c)->setFrame(As<bool>(e)); }},
+          {"Password",
+           [](Control& c, const PropertyEntry& e) {
+             WidgetOf<QLineEdit>(c)->setEchoMode(As<bool>(e) ? QLineEdit::Password
+                                                             : QLineEdit::Normal);
+           }},
+          {"TextColor",
+           [](Control& c, const PropertyEntry& e) {
+             SetPaletteColor(NativeOf(c).widget, QPalette::Text, As<Color>(e));
+           }},
+          {"BackColor",
+           [](Control& c, const PropertyEntry& e) {
+             SetPaletteColor(NativeOf(c).widget, QPalette::Base, As<Color>(e));
+           }},
+          {"CueText",
+           [](Control& c, const PropertyEntry& e) {
+             WidgetOf<QLineEdit>(c)->setPlaceholderText(ToQString(As<String>(e)));
+           }},
+          {"Mask",
+           [](Control& c, const PropertyEntry& e) {
+             WidgetOf<QLineEdit>(c)->setInputMask(ToQString(As<String>(e)));
+           }},
+          {"ReadOnly",
+           [](Control& c, const PropertyEntry& e) {
+             WidgetOf<QLineEdit>(c)->setReadOnly(As<bool>(e));
+           }},
+          {"LimitText",
+           [](Control& c, const PropertyEntry& e) {
+             int32_t limit = As<int32_t>(e);
+             // 0 sets no limit: Qt's default would cut a long paste at 32767.
+             WidgetOf<QLineEdit>(c)->setMaxLength(limit > 0 ? limit
+                                                            : std::numeric_limits<int>::max());
+           }},
+          {"Alignment",
+           [](Control& c, const PropertyEntry& e) {
+             WidgetOf<QLineEdit>(c)->setAlignment(Horizontal(As<int32_t>(e)) | Qt::AlignVCenter);
+           }},
+      }),
+      // Qt's style draws the focus, Tab always moves it on, and there are no
+      // display formats and no data binding.
+      {"UseFocusRing", "AcceptTabs", "Format", "DataSource", "DataField"},
+  };
+  return ApplyOwnOrCommon(properties, *this, entry);
 }
 
 bool PushButton::SetProperty(const PropertyEntry& entry) {
-  static const Setters<Control> setters = [] {
-    Setters<Control> s = TextSetters();
-    s.erase("DataSource");
-    s.erase("DataField");
-    auto button = [](Control& c) { return static_cast<QPushButton*>(NativeOf(c).widget.data()); };
-    s["TabStop"] = [](Control& c, const PropertyEntry& e) { TabStop(c, e); };
-    s["Caption"] = [button](Control& c, const PropertyEntry& e) {
-      button(c)->setText(Q(As<String>(e)));
-    };
-    s["Default"] = [button](Control& c, const PropertyEntry& e) {
-      button(c)->setDefault(As<bool>(e));
-    };
-    s["Cancel"] = [button](Control& c, const PropertyEntry& e) {
-      button(c)->setProperty("cancel", As<bool>(e));
-    };
-    return s;
-  }();
-  return ApplyAll(*this, entry, setters);
+  static const ClassProperties properties{
+      WithFont({
+          {"TabStop", TabStop},
+          {"Caption",
+           [](Control& c, const PropertyEntry& e) {
+             WidgetOf<QPushButton>(c)->setText(ToQString(As<String>(e)));
+           }},
+          {"Default",
+           [](Control& c, const PropertyEntry& e) {
+             WidgetOf<QPushButton>(c)->setDefault(As<bool>(e));
+           }},
+          {"Cancel",
+           [](Control& c, const PropertyEntry& e) {
+             WidgetOf<QPushButton>(c)->setProperty("cancel", As<bool>(e));
+           }},
+      }),
+      {},
+  };
+  return ApplyOwnOrCommon(properties, *this, entry);
 }
 
 bool Canvas::SetProperty(const PropertyEntry& entry) {
-  static const Setters<Control> setters = {
-      {"TabStop", [](Control& c, const PropertyEntry& e) { NativeOf(c).tabStop = As<bool>(e); }},
-      {"UseFocusRing", [](Control&, const PropertyEntry&) {}},
-      {"AcceptFocus",
-       [](Control& c, const PropertyEntry& e) {
-         NativeOf(c).widget->setFocusPolicy(As<bool>(e) ? Qt::StrongFocus : Qt::NoFocus);
-       }},
-      {"AcceptTabs", [](Control&, const PropertyEntry&) {}},
-      {"DoubleBuffer", [](Control&, const PropertyEntry&) {}},
-      {"EraseBackground",
-       [](Control& c, const PropertyEntry& e) {
-         NativeOf(c).widget->setAutoFillBackground(As<bool>(e));
-       }},
+  static const ClassProperties properties{
+      {
+          {"AcceptFocus",
+           [](Control& c, const PropertyEntry& e) {
+             NativeOf(c).widget->setFocusPolicy(As<bool>(e) ? Qt::StrongFocus : Qt::NoFocus);
+           }},
+          {"EraseBackground",
+           [](Control& c, const PropertyEntry& e) {
+             NativeOf(c).widget->setAutoFillBackground(As<bool>(e));
+           }},
+      },
+      // A canvas takes the focus by AcceptFocus alone and no typing; Qt's
+      // style draws the focus and Qt always paints through a buffer.
+      {"TabStop", "UseFocusRing", "AcceptTabs", "DoubleBuffer"},
   };
-  return ApplyAll(*this, entry, setters);
+  return ApplyOwnOrCommon(properties, *this, entry);
 }
 
 }  // namespace fw

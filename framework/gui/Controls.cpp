@@ -15,10 +15,6 @@
 namespace fw {
 namespace {
 
-QString Q(const String& text) {
-  return QString::fromStdString(text);
-}
-
 // The key as the KeyDown event gives it: its text, or the control character
 // that stands for an editing key.
 String KeyText(const QKeyEvent& event) {
@@ -51,7 +47,7 @@ String KeyText(const QKeyEvent& event) {
     case Qt::Key_PageDown:
       return "\x0c";
     default:
-      return event.text().toStdString();
+      return FromQString(event.text());
   }
 }
 
@@ -64,7 +60,7 @@ class EventWidget : public Base {
   void mousePressEvent(QMouseEvent* event) override {
     auto control = owner_.lock();
     QPoint at = event->position().toPoint();
-    bool handled = control && DispatchFor(false, [&] {
+    bool handled = control && DispatchOr(false, [&] {
                      return Backing::Raise<events::MouseDown>(*control, at.x(), at.y());
                    });
     if (!handled) {
@@ -96,7 +92,7 @@ class FieldWidget : public EventWidget<QLineEdit> {
   void keyPressEvent(QKeyEvent* event) override {
     auto control = owner_.lock();
     String key = KeyText(*event);
-    bool swallowed = control && !key.empty() && DispatchFor(false, [&] {
+    bool swallowed = control && !key.empty() && DispatchOr(false, [&] {
                        return Backing::Raise<events::KeyDown>(*control, key);
                      });
     if (swallowed) {
@@ -134,7 +130,7 @@ void Control::Native::ApplyFont() {
   }
   QFont font = QApplication::font();
   if (fontName != "System" && !fontName.empty()) {
-    font.setFamily(Q(fontName));
+    font.setFamily(ToQString(fontName));
   }
   // A text size is in the layout's unit, as positions are: one pixel, the
   // point of the 72 dpi screens the layouts were drawn for.
@@ -222,19 +218,15 @@ void StaticText::MakeWidget() {
 }
 
 String StaticText::Text() const {
-  return WidgetAs<QLabel>(*this)->text().toStdString();
+  return FromQString(WidgetAs<QLabel>(*this)->text());
 }
 void StaticText::Text(const String& text) {
-  WidgetAs<QLabel>(*this)->setText(Q(text));
+  WidgetAs<QLabel>(*this)->setText(ToQString(text));
 }
 
 void StaticText::TextSize(float size) {
   NativeOf(*this).textSize = size;
   NativeOf(*this).ApplyFont();
-}
-
-void StaticText::TextUnit(FontUnits unit) {
-  NativeOf(*this).textUnit = unit;
 }
 
 void TextField::MakeWidget() {
@@ -244,13 +236,10 @@ void TextField::MakeWidget() {
 }
 
 String TextField::Text() const {
-  return WidgetAs<QLineEdit>(*this)->text().toStdString();
+  return FromQString(WidgetAs<QLineEdit>(*this)->text());
 }
 void TextField::Text(const String& text) {
-  WidgetAs<QLineEdit>(*this)->setText(Q(text));
-}
-void TextField::TextUnit(FontUnits unit) {
-  NativeOf(*this).textUnit = unit;
+  WidgetAs<QLineEdit>(*this)->setText(ToQString(text));
 }
 
 void PushButton::MakeWidget() {
@@ -267,10 +256,7 @@ void PushButton::MakeWidget() {
 }
 
 String PushButton::Caption() const {
-  return WidgetAs<QPushButton>(*this)->text().toStdString();
-}
-void PushButton::TextUnit(FontUnits unit) {
-  NativeOf(*this).textUnit = unit;
+  return FromQString(WidgetAs<QPushButton>(*this)->text());
 }
 bool PushButton::Default() const {
   return WidgetAs<QPushButton>(*this)->isDefault();

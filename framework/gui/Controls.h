@@ -11,7 +11,9 @@ namespace fw {
 class Window;
 class MouseCursor;
 
-// The framework's FontUnits: 0 is the default unit, points.
+// The framework's FontUnits. 0, the default, is the unit that the layouts
+// give sizes in and the only one the system sets: TextUnit takes it and
+// changes nothing.
 using FontUnits = int32_t;
 
 // What every control of a window has (the RectControl of the framework).
@@ -77,7 +79,7 @@ class StaticText : public Control {
   String Text() const;
   void Text(const String& text);
   void TextSize(float size);
-  void TextUnit(FontUnits unit);
+  void TextUnit(FontUnits) {}
   const char* ClassName() const override { return "StaticText"; }
 
  protected:
@@ -89,7 +91,7 @@ class TextField : public Control {
  public:
   String Text() const;
   void Text(const String& text);
-  void TextUnit(FontUnits unit);
+  void TextUnit(FontUnits) {}
   const char* ClassName() const override { return "TextField"; }
 
  protected:
@@ -100,7 +102,7 @@ class TextField : public Control {
 class PushButton : public Control {
  public:
   String Caption() const;
-  void TextUnit(FontUnits unit);
+  void TextUnit(FontUnits) {}
   bool Default() const;
   bool Cancel() const;
   // Presses the button as a click would.

@@ -6,7 +6,9 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "core/LayoutEntries.h"
 #include "core/Runtime.h"
+#include "gui/QtText.h"
 #include "gui/Window.h"
 
 class QMenuBar;
@@ -35,29 +37,30 @@ class WindowWidget : public QWidget {
   QWidget* content_;
 };
 
+// What the window's blob set and the widget has no place for. Until the blob
+// sets them, a window has the values that a layout row starts from, so the
+// defaults are given once.
 struct Window::Native {
+  static constexpr layout::Window kLaidOut{};
+
   QPointer<WindowWidget> widget;
   QPointer<QMenuBar> menuBar;
-  int32_t placement = 0;
-  int32_t width = 100;
-  int32_t height = 100;
-  int32_t minWidth = 64;
-  int32_t minHeight = 64;
-  int32_t maxWidth = 32000;
-  int32_t maxHeight = 32000;
-  int32_t frame = 0;
-  int32_t macProcID = 0;
-  bool composite = false;
-  bool hasBackColor = false;
-  QColor backColor = Qt::white;
-  bool visible = false;
-  bool fullScreen = false;
-  bool menuBarVisible = true;
-  bool closeButton = true;
-  bool resizeable = true;
-  bool liveResize = true;
-  bool maximizeButton = true;
-  bool minimizeButton = true;
+  int32_t placement = kLaidOut.Placement;
+  int32_t width = kLaidOut.Width;
+  int32_t height = kLaidOut.Height;
+  int32_t minWidth = kLaidOut.MinWidth;
+  int32_t minHeight = kLaidOut.MinHeight;
+  int32_t maxWidth = kLaidOut.MaxWidth;
+  int32_t maxHeight = kLaidOut.MaxHeight;
+  int32_t frame = kLaidOut.Frame;
+  bool hasBackColor = kLaidOut.HasBackColor;
+  Color backColor = kLaidOut.BackColor;
+  bool visible = kLaidOut.Visible;
+  bool menuBarVisible = kLaidOut.MenuBarVisible;
+  bool closeButton = kLaidOut.CloseButton;
+  bool resizeable = kLaidOut.Resizeable;
+  bool maximizeButton = kLaidOut.MaximizeButton;
+  bool minimizeButton = kLaidOut.MinimizeButton;
   bool realised = false;
 
   void ApplySize();
@@ -66,21 +69,15 @@ struct Window::Native {
   int MenuBarHeight() const;
 };
 
+// What a control's properties set and its widget has no place for.
 struct Control::Native {
   QPointer<QWidget> widget;
-  String name;
-  int32_t index = 0;
+  String name;  // the one it is registered under
   int32_t tabIndex = 0;
-  int32_t tabPanelIndex = 0;
-  bool lockLeft = false, lockTop = false, lockRight = false, lockBottom = false;
-  bool tabStop = true;
-  bool autoDeactivate = true;
   bool visible = true;
-  String initialParent, dataSource, dataField;
   // The font: "System" and size 0 are the desktop's defaults.
   String fontName = "System";
   float textSize = 0;
-  FontUnits textUnit = 0;
   bool bold = false, italic = false, underline = false;
 
   void ApplyFont();

@@ -8,14 +8,6 @@
 #include "gui/WidgetBacking.h"
 
 namespace fw {
-namespace {
-
-QString Q(const String& text) {
-  return QString::fromStdString(text);
-}
-
-}  // namespace
-
 Window::Window(String fullClassName)
     : fullClassName_(std::move(fullClassName)), native_(std::make_unique<Native>()) {}
 
@@ -132,12 +124,12 @@ void Window::UnifiedClose(bool appQuitting) {
 }
 
 String Window::Title() const {
-  return native_->widget ? native_->widget->windowTitle().toStdString() : String();
+  return native_->widget ? FromQString(native_->widget->windowTitle()) : String();
 }
 
 void Window::Title(const String& title) {
   if (native_->widget) {
-    native_->widget->setWindowTitle(Q(title));
+    native_->widget->setWindowTitle(ToQString(title));
   }
 }
 

@@ -1,4 +1,5 @@
 // How blob entries reach a window, and the one way blobs are applied.
+#include <algorithm>
 #include <functional>
 #include <unordered_map>
 
@@ -20,10 +21,17 @@ void ApplyBackColor(Window::Native& n) {
   n.widget->setAutoFillBackground(n.hasBackColor);
   if (n.hasBackColor) {
     QPalette palette = n.widget->palette();
-    palette.setColor(QPalette::Window, n.backColor);
+    palette.setColor(QPalette::Window, ToQColor(n.backColor));
     n.widget->setPalette(palette);
   }
 }
+
+// Accepted, whatever their value, and without effect here: a compositing
+// mode and a window definition of the system the layouts were drawn for,
+// full-screen windows, which no layout asks for, and live resizing, which
+// Qt always does.
+constexpr std::string_view kWithoutEffect[] = {"Composite", "MacProcID", "FullScreen",
+                                               "LiveResize"};
 
 }  // namespace
 
@@ -38,8 +46,6 @@ bool Window::SetProperty(const PropertyEntry& entry) {
       {"MaxWidth", Store(&N::maxWidth)},
       {"MaxHeight", Store(&N::maxHeight)},
       {"Frame", Store(&N::frame)},
-      {"MacProcID", Store(&N::macProcID)},
-      {"Composite", Store(&N::composite)},
       {"HasBackColor",
        [](Window&, N& n, const PropertyEntry& e) {
          n.hasBackColor = As<bool>(e);
@@ -47,22 +53,20 @@ bool Window::SetProperty(const PropertyEntry& entry) {
        }},
       {"BackColor",
        [](Window&, N& n, const PropertyEntry& e) {
-         n.backColor = ToQColor(As<Color>(e));
+         n.backColor = As<Color>(e);
          ApplyBackColor(n);
        }},
       {"Title", [](Window& w, N&, const PropertyEntry& e) { w.Title(As<String>(e)); }},
       {"Visible", Store(&N::visible)},
-      {"FullScreen", Store(&N::fullScreen)},
       {"MenuBarVisible", Store(&N::menuBarVisible)},
       {"CloseButton", Store(&N::closeButton)},
       {"Resizeable", Store(&N::resizeable)},
-      {"LiveResize", Store(&N::liveResize)},
       {"MaximizeButton", Store(&N::maximizeButton)},
       {"MinimizeButton", Store(&N::minimizeButton)},
   };
   auto found = setters.find(entry.name);
   if (found == setters.end()) {
-    return false;
+    return std::ranges::find(kWithoutEffect, entry.name) != std::end(kWithoutEffect);
   }
   found->second(*this, *native_, entry);
   if (native_->realised) {
