@@ -16,14 +16,6 @@ static_assert(std::is_same_v<AlternativeOf<PropertyKind::Boolean>, bool>);
 static_assert(std::is_same_v<AlternativeOf<PropertyKind::Color>, Color>);
 static_assert(std::is_same_v<AlternativeOf<PropertyKind::String>, String>);
 
-constexpr std::size_t kLongestPropertyName = [] {
-  std::size_t longest = 0;
-  for (const auto& p : detail::kPropertyNames) {
-    longest = p.name.size() > longest ? p.name.size() : longest;
-  }
-  return longest;
-}();
-
 constexpr bool IsAsciiLetter(char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
@@ -55,24 +47,25 @@ uint32_t ReadUInt32(std::string_view blob, std::size_t pos) {
          static_cast<uint32_t>(static_cast<uint8_t>(blob[pos + 3]));
 }
 
-std::size_t FixedValueSize(PropertyKind kind) {
-  switch (kind) {
-    case PropertyKind::Int32:
-    case PropertyKind::String:  // the byte count
-      return 4;
-    case PropertyKind::Boolean:
-      return 1;
-    case PropertyKind::Color:
-      return 3;
+// The name's kind, recorded in names; the fault, named, at the offset.
+PropertyKind CheckName(detail::NameCheck& names, std::string_view name, std::size_t offset) {
+  const auto [fault, kind] = names.Add(name);
+  switch (fault) {
+    case detail::NameCheck::Fault::Unknown:
+      Fail("unknown property " + Quoted(name), offset);
+    case detail::NameCheck::Fault::Repeated:
+      Fail("repeated property " + Quoted(name), offset);
+    case detail::NameCheck::Fault::None:
+      break;
   }
-  return 0;
+  return kind;
 }
 
 }  // namespace
 
 std::vector<PropertyEntry> ReadPropertyBlob(std::string_view blob) {
   std::vector<PropertyEntry> entries;
-  uint64_t seen = 0;
+  detail::NameCheck names;
   std::size_t pos = 0;
   while (pos < blob.size()) {
     const std::size_t start = pos;
@@ -89,20 +82,11 @@ std::vector<PropertyEntry> ReadPropertyBlob(std::string_view blob) {
     if (name.empty()) {
       Fail("empty property name", start);
     }
-    const int index = name.size() > kLongestPropertyName ? -1 : detail::PropertyIndexOf(name);
-    if (index < 0) {
-      Fail("unknown property " + Quoted(name), start);
-    }
-    const uint64_t bit = uint64_t{1} << index;
-    if (seen & bit) {
-      Fail("repeated property " + Quoted(name), start);
-    }
-    seen |= bit;
+    const PropertyKind kind = CheckName(names, name, start);
     ++pos;
 
-    const PropertyKind kind = detail::kPropertyNames[static_cast<std::size_t>(index)].kind;
     const std::size_t remaining = blob.size() - pos;
-    const std::size_t needed = FixedValueSize(kind);
+    const std::size_t needed = detail::FixedValueSize(kind);
     if (remaining < needed) {
       Fail("value of " + Quoted(name) + " cut off (" + std::to_string(needed) + " bytes needed, " +
                std::to_string(remaining) + " left)",
@@ -151,19 +135,9 @@ namespace blob {
 String EncodeEntries(const std::vector<PropertyEntry>& entries) {
   String out;
   auto put = [&out](char c) { out.push_back(c); };
-  uint64_t seen = 0;
+  fw::detail::NameCheck names;
   for (const PropertyEntry& entry : entries) {
-    const int index =
-        entry.name.size() > kLongestPropertyName ? -1 : fw::detail::PropertyIndexOf(entry.name);
-    if (index < 0) {
-      Fail("unknown property " + Quoted(entry.name), out.size());
-    }
-    const uint64_t bit = uint64_t{1} << index;
-    if (seen & bit) {
-      Fail("repeated property " + Quoted(entry.name), out.size());
-    }
-    seen |= bit;
-    const PropertyKind kind = fw::detail::kPropertyNames[static_cast<std::size_t>(index)].kind;
+    const PropertyKind kind = CheckName(names, entry.name, out.size());
     if (static_cast<std::size_t>(kind) != entry.value.index()) {
       Fail("value of another kind for " + Quoted(entry.name), out.size());
     }

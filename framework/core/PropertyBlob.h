@@ -120,9 +120,22 @@ inline constexpr std::array<PropertyName, 64> kPropertyNames{{
     {"EraseBackground", PropertyKind::Boolean},
 }};
 
-// The position in kPropertyNames, or -1; the reader keeps a 64-bit mask of
-// the names seen by this position.
+static_assert(kPropertyNames.size() <= 64, "NameCheck keeps a bit per property");
+
+inline constexpr std::size_t kLongestPropertyName = [] {
+  std::size_t longest = 0;
+  for (const auto& p : kPropertyNames) {
+    longest = p.name.size() > longest ? p.name.size() : longest;
+  }
+  return longest;
+}();
+
+// The position in kPropertyNames, or -1. A run of letters can be as long as
+// a blob: a name longer than any property's is no property.
 constexpr int PropertyIndexOf(std::string_view name) {
+  if (name.size() > kLongestPropertyName) {
+    return -1;
+  }
   for (std::size_t i = 0; i < kPropertyNames.size(); ++i) {
     if (kPropertyNames[i].name == name) {
       return static_cast<int>(i);
@@ -130,6 +143,42 @@ constexpr int PropertyIndexOf(std::string_view name) {
   }
   return -1;
 }
+
+// The bytes of a value by its kind, in PropertyKind's order; a String's are
+// its byte count, and its text follows.
+inline constexpr std::array<std::size_t, 4> kFixedValueSize{4, 1, 3, 4};
+
+constexpr std::size_t FixedValueSize(PropertyKind kind) {
+  return kFixedValueSize[static_cast<std::size_t>(kind)];
+}
+
+// The names of one blob, checked as they come: each must be a property, and
+// none may come twice. The reader and both encoders check with it.
+class NameCheck {
+ public:
+  enum class Fault { None, Unknown, Repeated };
+  struct Result {
+    Fault fault;
+    PropertyKind kind;  // when there is no fault
+  };
+
+  constexpr Result Add(std::string_view name) {
+    const int index = PropertyIndexOf(name);
+    if (index < 0) {
+      return {Fault::Unknown, PropertyKind::Int32};
+    }
+    const PropertyName& property = kPropertyNames[static_cast<std::size_t>(index)];
+    const uint64_t bit = uint64_t{1} << index;
+    if (seen_ & bit) {
+      return {Fault::Repeated, property.kind};
+    }
+    seen_ |= bit;
+    return {Fault::None, property.kind};
+  }
+
+ private:
+  uint64_t seen_ = 0;
+};
 
 }  // namespace detail
 
@@ -224,17 +273,7 @@ struct Bytes {
 namespace detail {
 
 constexpr std::size_t ValueSize(const Entry& e) {
-  switch (e.kind) {
-    case PropertyKind::Int32:
-      return 4;
-    case PropertyKind::Boolean:
-      return 1;
-    case PropertyKind::Color:
-      return 3;
-    case PropertyKind::String:
-      return 4 + e.text.size();
-  }
-  return 0;
+  return fw::detail::FixedValueSize(e.kind) + (e.kind == PropertyKind::String ? e.text.size() : 0);
 }
 
 template <class Put>
@@ -275,13 +314,13 @@ constexpr void PutEntry(Put& put, const Entry& e) {
   }
 }
 
+// Each entry has checked its own name and kind already.
 template <std::size_t N>
 constexpr void CheckNoRepeats(const std::array<Entry, N>& entries) {
-  for (std::size_t i = 0; i < N; ++i) {
-    for (std::size_t j = i + 1; j < N; ++j) {
-      if (entries[i].name == entries[j].name) {
-        throw PropertyBlobException("blob entry: a property occurs twice");
-      }
+  fw::detail::NameCheck names;
+  for (const Entry& e : entries) {
+    if (names.Add(e.name).fault != fw::detail::NameCheck::Fault::None) {
+      throw PropertyBlobException("blob entry: a property occurs twice");
     }
   }
 }
