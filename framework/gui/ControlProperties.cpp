@@ -34,11 +34,6 @@ struct ClassProperties {
   }
 };
 
-template <class W>
-W* WidgetOf(Control& c) {
-  return static_cast<W*>(NativeOf(c).widget.data());
-}
-
 // A control is found by the name it was registered under; a blob that names
 // it otherwise is a wrong blob, not a rename.
 void CheckName(Control& c, const PropertyEntry& e) {
@@ -154,7 +149,7 @@ bool StaticText::SetProperty(const PropertyEntry& entry) {
                       const PropertyEntry& e) { static_cast<StaticText&>(c).Text(As<String>(e)); }},
           {"TextAlign",
            [](Control& c, const PropertyEntry& e) {
-             WidgetOf<QLabel>(c)->setAlignment(Horizontal(As<int32_t>(e)) | Qt::AlignTop);
+             WidgetAs<QLabel>(c)->setAlignment(Horizontal(As<int32_t>(e)) | Qt::AlignTop);
            }},
           {"TextColor",
            [](Control& c, const PropertyEntry& e) {
@@ -162,11 +157,11 @@ bool StaticText::SetProperty(const PropertyEntry& entry) {
            }},
           {"Multiline",
            [](Control& c, const PropertyEntry& e) {
-             WidgetOf<QLabel>(c)->setWordWrap(As<bool>(e));
+             WidgetAs<QLabel>(c)->setWordWrap(As<bool>(e));
            }},
           {"Selectable",
            [](Control& c, const PropertyEntry& e) {
-             WidgetOf<QLabel>(c)->setTextInteractionFlags(As<bool>(e) ? Qt::TextSelectableByMouse
+             WidgetAs<QLabel>(c)->setTextInteractionFlags(As<bool>(e) ? Qt::TextSelectableByMouse
                                                                       : Qt::NoTextInteraction);
            }},
           {"Transparent",
@@ -188,10 +183,10 @@ bool TextField::SetProperty(const PropertyEntry& entry) {
                       const PropertyEntry& e) { static_cast<TextField&>(c).Text(As<String>(e)); }},
           {"TabStop", TabStop},
           {"Border", [](Control& c,
-                        const PropertyEntry& e) { WidgetOf<QLineEdit>(c)->setFrame(As<bool>(e)); }},
+                        const PropertyEntry& e) { WidgetAs<QLineEdit>(c)->setFrame(As<bool>(e)); }},
           {"Password",
            [](Control& c, const PropertyEntry& e) {
-             WidgetOf<QLineEdit>(c)->setEchoMode(As<bool>(e) ? QLineEdit::Password
+             WidgetAs<QLineEdit>(c)->setEchoMode(As<bool>(e) ? QLineEdit::Password
                                                              : QLineEdit::Normal);
            }},
           {"TextColor",
@@ -204,26 +199,26 @@ bool TextField::SetProperty(const PropertyEntry& entry) {
            }},
           {"CueText",
            [](Control& c, const PropertyEntry& e) {
-             WidgetOf<QLineEdit>(c)->setPlaceholderText(ToQString(As<String>(e)));
+             WidgetAs<QLineEdit>(c)->setPlaceholderText(ToQString(As<String>(e)));
            }},
           {"Mask",
            [](Control& c, const PropertyEntry& e) {
-             WidgetOf<QLineEdit>(c)->setInputMask(ToQString(As<String>(e)));
+             WidgetAs<QLineEdit>(c)->setInputMask(ToQString(As<String>(e)));
            }},
           {"ReadOnly",
            [](Control& c, const PropertyEntry& e) {
-             WidgetOf<QLineEdit>(c)->setReadOnly(As<bool>(e));
+             WidgetAs<QLineEdit>(c)->setReadOnly(As<bool>(e));
            }},
           {"LimitText",
            [](Control& c, const PropertyEntry& e) {
              int32_t limit = As<int32_t>(e);
              // 0 sets no limit: Qt's default would cut a long paste at 32767.
-             WidgetOf<QLineEdit>(c)->setMaxLength(limit > 0 ? limit
+             WidgetAs<QLineEdit>(c)->setMaxLength(limit > 0 ? limit
                                                             : std::numeric_limits<int>::max());
            }},
           {"Alignment",
            [](Control& c, const PropertyEntry& e) {
-             WidgetOf<QLineEdit>(c)->setAlignment(Horizontal(As<int32_t>(e)) | Qt::AlignVCenter);
+             WidgetAs<QLineEdit>(c)->setAlignment(Horizontal(As<int32_t>(e)) | Qt::AlignVCenter);
            }},
       }),
       // Qt's style draws the focus, Tab always moves it on, and there are no
@@ -239,15 +234,15 @@ bool PushButton::SetProperty(const PropertyEntry& entry) {
           {"TabStop", TabStop},
           {"Caption",
            [](Control& c, const PropertyEntry& e) {
-             WidgetOf<QPushButton>(c)->setText(ToQString(As<String>(e)));
+             WidgetAs<QPushButton>(c)->setText(ToQString(As<String>(e)));
            }},
           {"Default",
            [](Control& c, const PropertyEntry& e) {
-             WidgetOf<QPushButton>(c)->setDefault(As<bool>(e));
+             WidgetAs<QPushButton>(c)->setDefault(As<bool>(e));
            }},
           {"Cancel",
            [](Control& c, const PropertyEntry& e) {
-             WidgetOf<QPushButton>(c)->setProperty("cancel", As<bool>(e));
+             WidgetAs<QPushButton>(c)->setProperty("cancel", As<bool>(e));
            }},
       }),
       {},

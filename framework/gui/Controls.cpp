@@ -117,11 +117,6 @@ class CanvasWidget : public EventWidget<QWidget> {
   }
 };
 
-template <class W>
-W* WidgetAs(const Control& control) {
-  return static_cast<W*>(NativeOf(control).widget.data());
-}
-
 }  // namespace
 
 void Control::Native::ApplyFont() {

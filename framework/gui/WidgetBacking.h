@@ -25,7 +25,6 @@ class WindowWidget : public QWidget {
  public:
   explicit WindowWidget(std::weak_ptr<Window> owner);
   QWidget* content() const { return content_; }
-  std::weak_ptr<Window> owner() const { return owner_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -112,6 +111,11 @@ inline Window::Native& NativeOf(const Window& window) {
 }
 inline Control::Native& NativeOf(const Control& control) {
   return Backing::Of(control);
+}
+// The control's widget as the class makes it.
+template <class W>
+W* WidgetAs(const Control& control) {
+  return static_cast<W*>(NativeOf(control).widget.data());
 }
 
 // The list of open windows: a window joins it as its construction starts and
