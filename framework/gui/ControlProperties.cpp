@@ -16,8 +16,8 @@
 namespace fw {
 namespace {
 
-using Setters =
-    std::unordered_map<std::string_view, std::function<void(Control&, const PropertyEntry&)>>;
+using Setter = std::function<void(Control&, const PropertyEntry&)>;
+using Setters = std::unordered_map<std::string_view, Setter>;
 
 struct ClassProperties {
   Setters setters;
@@ -44,30 +44,34 @@ void CheckName(Control& c, const PropertyEntry& e) {
   }
 }
 
+// An entry that goes to one setter of the widget as it is: a Boolean, or a
+// text.
+template <class W, class T>
+Setter Passed(void (W::*set)(T)) {
+  return [set](Control& c, const PropertyEntry& e) {
+    if constexpr (std::is_same_v<T, bool>) {
+      (WidgetAs<W>(c)->*set)(As<bool>(e));
+    } else {
+      static_assert(std::is_same_v<T, const QString&>);
+      (WidgetAs<W>(c)->*set)(ToQString(As<String>(e)));
+    }
+  };
+}
+
+// Each of Left, Top, Width and Height changes one side of the geometry.
+Setter Geometry(void (*change)(QWidget*, int32_t)) {
+  return
+      [change](Control& c, const PropertyEntry& e) { change(NativeOf(c).widget, As<int32_t>(e)); };
+}
+
 const ClassProperties& EveryControl() {
   static const ClassProperties properties{
       {
           {"Name", CheckName},
-          {"Left",
-           [](Control& c, const PropertyEntry& e) {
-             QWidget* w = NativeOf(c).widget;
-             w->move(As<int32_t>(e), w->y());
-           }},
-          {"Top",
-           [](Control& c, const PropertyEntry& e) {
-             QWidget* w = NativeOf(c).widget;
-             w->move(w->x(), As<int32_t>(e));
-           }},
-          {"Width",
-           [](Control& c, const PropertyEntry& e) {
-             QWidget* w = NativeOf(c).widget;
-             w->resize(As<int32_t>(e), w->height());
-           }},
-          {"Height",
-           [](Control& c, const PropertyEntry& e) {
-             QWidget* w = NativeOf(c).widget;
-             w->resize(w->width(), As<int32_t>(e));
-           }},
+          {"Left", Geometry([](QWidget* w, int32_t left) { w->move(left, w->y()); })},
+          {"Top", Geometry([](QWidget* w, int32_t top) { w->move(w->x(), top); })},
+          {"Width", Geometry([](QWidget* w, int32_t width) { w->resize(width, w->height()); })},
+          {"Height", Geometry([](QWidget* w, int32_t height) { w->resize(w->width(), height); })},
           {"TabIndex",
            [](Control& c, const PropertyEntry& e) { NativeOf(c).tabIndex = As<int32_t>(e); }},
           {"Enabled", [](Control& c, const PropertyEntry& e) { c.Enabled(As<bool>(e)); }},
@@ -89,7 +93,7 @@ const ClassProperties& EveryControl() {
 }
 
 // The font entries, which the three text classes share.
-std::function<void(Control&, const PropertyEntry&)> FontStyle(bool Control::Native::*style) {
+Setter FontStyle(bool Control::Native::*style) {
   return [style](Control& c, const PropertyEntry& e) {
     NativeOf(c).*style = As<bool>(e);
     NativeOf(c).ApplyFont();
@@ -107,10 +111,14 @@ Setters WithFont(Setters own) {
   return own;
 }
 
-void SetPaletteColor(QWidget* widget, QPalette::ColorRole role, Color color) {
-  QPalette palette = widget->palette();
-  palette.setColor(role, ToQColor(color));
-  widget->setPalette(palette);
+// A colour entry for one role of the widget's palette.
+Setter PaletteColor(QPalette::ColorRole role) {
+  return [role](Control& c, const PropertyEntry& e) {
+    QWidget* widget = NativeOf(c).widget;
+    QPalette palette = widget->palette();
+    palette.setColor(role, ToQColor(As<Color>(e)));
+    widget->setPalette(palette);
+  };
 }
 
 Qt::Alignment Horizontal(int32_t code) {
@@ -151,14 +159,8 @@ bool StaticText::SetProperty(const PropertyEntry& entry) {
            [](Control& c, const PropertyEntry& e) {
              WidgetAs<QLabel>(c)->setAlignment(Horizontal(As<int32_t>(e)) | Qt::AlignTop);
            }},
-          {"TextColor",
-           [](Control& c, const PropertyEntry& e) {
-             SetPaletteColor(NativeOf(c).widget, QPalette::WindowText, As<Color>(e));
-           }},
-          {"Multiline",
-           [](Control& c, const PropertyEntry& e) {
-             WidgetAs<QLabel>(c)->setWordWrap(As<bool>(e));
-           }},
+          {"TextColor", PaletteColor(QPalette::WindowText)},
+          {"Multiline", Passed(&QLabel::setWordWrap)},
           {"Selectable",
            [](Control& c, const PropertyEntry& e) {
              WidgetAs<QLabel>(c)->setTextInteractionFlags(As<bool>(e) ? Qt::TextSelectableByMouse
@@ -182,33 +184,17 @@ bool TextField::SetProperty(const PropertyEntry& entry) {
           {"Text", [](Control& c,
                       const PropertyEntry& e) { static_cast<TextField&>(c).Text(As<String>(e)); }},
           {"TabStop", TabStop},
-          {"Border", [](Control& c,
-                        const PropertyEntry& e) { WidgetAs<QLineEdit>(c)->setFrame(As<bool>(e)); }},
+          {"Border", Passed(&QLineEdit::setFrame)},
           {"Password",
            [](Control& c, const PropertyEntry& e) {
              WidgetAs<QLineEdit>(c)->setEchoMode(As<bool>(e) ? QLineEdit::Password
                                                              : QLineEdit::Normal);
            }},
-          {"TextColor",
-           [](Control& c, const PropertyEntry& e) {
-             SetPaletteColor(NativeOf(c).widget, QPalette::Text, As<Color>(e));
-           }},
-          {"BackColor",
-           [](Control& c, const PropertyEntry& e) {
-             SetPaletteColor(NativeOf(c).widget, QPalette::Base, As<Color>(e));
-           }},
-          {"CueText",
-           [](Control& c, const PropertyEntry& e) {
-             WidgetAs<QLineEdit>(c)->setPlaceholderText(ToQString(As<String>(e)));
-           }},
-          {"Mask",
-           [](Control& c, const PropertyEntry& e) {
-             WidgetAs<QLineEdit>(c)->setInputMask(ToQString(As<String>(e)));
-           }},
-          {"ReadOnly",
-           [](Control& c, const PropertyEntry& e) {
-             WidgetAs<QLineEdit>(c)->setReadOnly(As<bool>(e));
-           }},
+          {"TextColor", PaletteColor(QPalette::Text)},
+          {"BackColor", PaletteColor(QPalette::Base)},
+          {"CueText", Passed(&QLineEdit::setPlaceholderText)},
+          {"Mask", Passed(&QLineEdit::setInputMask)},
+          {"ReadOnly", Passed(&QLineEdit::setReadOnly)},
           {"LimitText",
            [](Control& c, const PropertyEntry& e) {
              int32_t limit = As<int32_t>(e);
@@ -232,14 +218,8 @@ bool PushButton::SetProperty(const PropertyEntry& entry) {
   static const ClassProperties properties{
       WithFont({
           {"TabStop", TabStop},
-          {"Caption",
-           [](Control& c, const PropertyEntry& e) {
-             WidgetAs<QPushButton>(c)->setText(ToQString(As<String>(e)));
-           }},
-          {"Default",
-           [](Control& c, const PropertyEntry& e) {
-             WidgetAs<QPushButton>(c)->setDefault(As<bool>(e));
-           }},
+          {"Caption", Passed(&QPushButton::setText)},
+          {"Default", Passed(&QPushButton::setDefault)},
           {"Cancel",
            [](Control& c, const PropertyEntry& e) {
              WidgetAs<QPushButton>(c)->setProperty("cancel", As<bool>(e));
