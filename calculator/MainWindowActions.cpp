@@ -66,8 +66,8 @@ void MainWindow::Calc() {
   stClick()->Visible(true);
 }
 
-void MainWindow::CopyTo(const fw::String& label) {
-  const std::optional<fw::String> text = PercentRules::CopiedText(label);
+void MainWindow::CopyTo(const fw::String& labelText) {
+  const std::optional<fw::String> text = PercentRules::CopiedText(labelText);
   if (!text) {
     return;  // no clipboard object is made
   }

@@ -36,9 +36,9 @@ class WindowWidget : public QWidget {
   QWidget* content_;
 };
 
-// What the window's blob set and the widget has no place for. Until the blob
-// sets them, a window has the values that a layout row starts from, so the
-// defaults are given once.
+// The Qt side of a window: its widgets, and what its blob set that they have
+// no place for. Until the blob sets them, a window has the values that a
+// layout row starts from, so the defaults are given once.
 struct Window::Native {
   static constexpr layout::Window kLaidOut{};
 
@@ -68,7 +68,8 @@ struct Window::Native {
   int MenuBarHeight() const;
 };
 
-// What a control's properties set and its widget has no place for.
+// The Qt side of a control: its widget, and what its properties set that
+// the widget has no place for.
 struct Control::Native {
   QPointer<QWidget> widget;
   String name;  // the one it is registered under
