@@ -1,16 +1,17 @@
 #include "gui/Lifecycle.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QSocketNotifier>
 #include <cstdio>
-#include <cstdlib>
 #include <memory>
 
+#include "gui/Activation.h"
 #include "gui/Application.h"
+#include "gui/DisplayGuard.h"
 #include "gui/FolderItem.h"
 #include "gui/Window.h"
+#include "platform/OneCopy.h"
 #include "platform/ReopenSocket.h"
 #include "platform/Signals.h"
 
@@ -18,33 +19,35 @@ namespace fw {
 namespace {
 
 struct GuiState {
+  String program;
+  char* argv[2] = {nullptr, nullptr};
+  int argc = 1;
   std::unique_ptr<QApplication> app;
   std::unique_ptr<platform::ReopenServer> reopen;
   std::unique_ptr<QSocketNotifier> signalNotifier;
-  bool handedOver = false;
+  // Another copy runs (or was meant to): this start has no loop of its own.
+  bool noLoop = false;
+  int32_t status = 0;
 };
 
+// Never destroyed: when Qt calls exit() from inside the loop, no static
+// destructor may tear the application down under it.
 GuiState& Gui() {
-  static GuiState state;
-  return state;
+  static auto* state = new GuiState;
+  return *state;
 }
 
-String ProgramName() {
-  Ref<FolderItem> executable = ExecutableFile();
-  return executable.IsNil() ? String("program") : executable->Path().filename().string();
-}
-
-// Qt ends the process with an abort when it reaches no display; say so in
-// one line and end with a status instead.
-void NoDisplayGuard(QtMsgType type, const QMessageLogContext&, const QString&) {
-  if (type != QtFatalMsg) {
-    return;  // Qt's own lines about the display would only repeat it
+// Found once: Qt keeps a pointer to it as its argv[0].
+String& Program() {
+  if (Gui().program.empty()) {
+    Ref<FolderItem> executable = ExecutableFile();
+    Gui().program = executable.IsNil() ? String("program") : executable->Path().filename().string();
   }
-  QByteArray display = qgetenv("DISPLAY");
-  std::fprintf(stderr, "%s: cannot open a display (%s)\n", ProgramName().c_str(),
-               display.isEmpty() ? "DISPLAY is not set"
-                                 : ("DISPLAY=" + display + " does not answer").constData());
-  std::_Exit(1);
+  return Gui().program;
+}
+
+void Say(const String& line) {
+  std::fprintf(stderr, "%s: %s\n", Program().c_str(), line.c_str());
 }
 
 void EnsureApplication() {
@@ -53,18 +56,19 @@ void EnsureApplication() {
     return;
   }
   // The program reads no command line; Qt gets the program's name alone.
-  static String name = ProgramName();
-  static char* argv[] = {name.data(), nullptr};
-  static int argc = 1;
-  QtMessageHandler previous = qInstallMessageHandler(NoDisplayGuard);
-  Gui().app = std::make_unique<QApplication>(argc, argv);
-  qInstallMessageHandler(previous);
+  Gui().argv[0] = Program().data();
+  Gui().app = detail::CreateApplication(Gui().argc, Gui().argv, Program());
   QApplication::setQuitOnLastWindowClosed(false);
+  detail::EndOnDisplayLoss(Program(), [] {
+    if (Gui().reopen) {
+      Gui().reopen->Close();
+    }
+  });
 }
 
-// SIGTERM and SIGINT end the loop as Quit does, so shut-down runs in order.
-void WatchShutdownSignals() {
-  int fd = platform::ShutdownSignalFd();
+// SIGTERM, SIGINT and SIGHUP end the loop as Quit does, so shut-down runs
+// in order.
+void WatchShutdownSignals(int fd) {
   if (fd < 0) {
     return;
   }
@@ -75,7 +79,8 @@ void WatchShutdownSignals() {
   });
 }
 
-void RaiseReopen() {
+void RaiseReopen(const String& token) {
+  SetActivationToken(token);
   Dispatch([] {
     Ref<Application> app = GetAppObject();
     if (!app.IsNil()) {
@@ -83,25 +88,60 @@ void RaiseReopen() {
       app->Event_HandleAppleEvent(event, "aevt", "rapp");
     }
   });
+  // The token was this request's; a later Show must not present it.
+  TakeActivationToken();
+}
+
+// False when this start ends here: another copy took the request, or
+// holds the lock without answering.
+bool RunsHere(const platform::OneCopyClaim& claim) {
+  switch (claim.outcome) {
+    case platform::OneCopyClaim::Outcome::Run:
+      return true;
+    case platform::OneCopyClaim::Outcome::RunAlone:
+      Say("cannot keep to one running copy: " + claim.problem);
+      return true;
+    case platform::OneCopyClaim::Outcome::HandedOver:
+      return false;
+    case platform::OneCopyClaim::Outcome::NoAnswer:
+      Say("the running copy does not answer");
+      Gui().status = 1;
+      return false;
+  }
+  return true;
+}
+
+void ListenForReopen(platform::InstanceLock lock, const String& socket) {
+  Gui().reopen = std::make_unique<platform::ReopenServer>(std::move(lock), socket, RaiseReopen);
+  if (!Gui().reopen->Listening()) {
+    Say("cannot keep to one running copy: " + Gui().reopen->Problem());
+    Gui().reopen.reset();
+  }
 }
 
 }  // namespace
 
 void RunFrameworkInitialization(void (*startup)()) {
-  EnsureApplication();
-  Gui().handedOver = false;
-  String socket = platform::ReopenSocketName();
-  if (platform::HandOverReopenRequest(socket)) {
-    Gui().handedOver = true;
+  Gui().noLoop = false;
+  Gui().status = 0;
+  platform::OneCopyPlace place = platform::OneCopyPlaceFor(Program());
+  platform::OneCopyClaim claim = platform::ClaimOneCopy(place, platform::StartupToken());
+  if (!RunsHere(claim)) {
+    Gui().noLoop = true;
     return;
   }
-  Gui().reopen = std::make_unique<platform::ReopenServer>(socket, RaiseReopen);
-  WatchShutdownSignals();
+  // Before the display is reached: a peer that hangs up must not end it.
+  int signalFd = platform::ShutdownSignalFd();
+  EnsureApplication();
+  if (claim.lock) {
+    ListenForReopen(std::move(*claim.lock), place.socket);
+  }
+  WatchShutdownSignals(signalFd);
   startup();
 }
 
 void RuntimeRun() {
-  if (!Gui().handedOver && !runtime::QuitRequested() && !runtime::HasPendingException()) {
+  if (!Gui().noLoop && !runtime::QuitRequested() && !runtime::HasPendingException()) {
     runtime::EnterLoop();
     QApplication::exec();
     runtime::LeaveLoop();
@@ -113,14 +153,20 @@ void RuntimeRun() {
 
 void UnhandledException(const std::exception_ptr& error) {
   runtime::NoteUnhandledException();
+  // A copy on its way out takes no more requests: a new start runs afresh.
+  Gui().reopen.reset();
   auto [className, message] = runtime::Describe(error);
-  std::fprintf(stderr, "%s: unhandled %s: %s\n", ProgramName().c_str(), className.c_str(),
-               message.c_str());
+  Say("unhandled " + className + ": " + message);
   QString platform = QGuiApplication::platformName();
-  if (QCoreApplication::instance() && platform != "offscreen" && platform != "minimal") {
-    QMessageBox box(QMessageBox::Critical, QString::fromStdString(ProgramName()),
+  if (QCoreApplication::instance() && platform != "offscreen" && platform != "minimal" &&
+      !runtime::QuitRequested()) {
+    QMessageBox box(QMessageBox::Critical, QString::fromStdString(Program()),
                     QString::fromStdString(className + ": " + message));
+    // Counted as a loop, so that a shutdown signal ends it as it ends the
+    // main loop.
+    runtime::EnterLoop();
     box.exec();
+    runtime::LeaveLoop();
   }
 }
 
@@ -134,7 +180,7 @@ int32_t RuntimeExit() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
   Gui().app.reset();
-  return runtime::UnhandledExceptionCount() > 0 ? 1 : 0;
+  return runtime::UnhandledExceptionCount() > 0 ? 1 : Gui().status;
 }
 
 }  // namespace fw

@@ -6,21 +6,22 @@
 
 namespace fw {
 
-// Creates the application (reaching the display), hands a re-open request
-// to a copy of the program already running for this user and display, or
-// else calls the start-up routine back once, before any event.
+// Hands a re-open request to the copy of the program that runs for this
+// user and display, or else creates the application (reaching the display)
+// and calls the start-up routine back once, before any event.
 void RunFrameworkInitialization(void (*startup)());
 // The event loop; returns at quit, or rethrows what escaped a call from it.
 void RuntimeRun();
 // Reports an exception that nothing else caught: its class and message on
-// standard error and, where a display is, in a message box.
+// standard error and, where a display is, in a message box. The program
+// takes no more re-open requests from then on.
 void UnhandledException(const std::exception_ptr& error);
 void RuntimeInitExternalClasses();
 void InitPluginEntrypoints();
 // The framework's share of finalisation: its lists of windows.
 void RuntimeReleaseWindowLists();
 // Ends the runtime; the exit status: 0 after a quit, 1 after an unhandled
-// exception.
+// exception or when the running copy did not answer.
 int32_t RuntimeExit();
 
 }  // namespace fw

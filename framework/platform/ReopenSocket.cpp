@@ -1,114 +1,274 @@
 #include "platform/ReopenSocket.h"
 
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QGuiApplication>
-#include <QLocalServer>
-#include <QLocalSocket>
-#include <QPointer>
+#include <QSocketNotifier>
 #include <QTimer>
-
-#include "core/Runtime.h"
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 namespace fw::platform {
 namespace {
 
-const QByteArray kRequest = "aevt rapp\n";
-const QByteArray kAnswer = "ok\n";
-constexpr int kAnswerWaitMs = 1000;
-constexpr int kIdleClientMs = 2000;
-constexpr int kMaxRequestBytes = 64;
+// One line: the request, then optionally a blank and the start-up token.
+constexpr std::string_view kRequest = "aevt rapp";
+constexpr std::string_view kAnswer = "ok\n";
+constexpr std::size_t kMaxLineBytes = 256;
+// While descriptors or buffers run out, accepting waits this long.
+constexpr int kAcceptPauseMs = 100;
 
-QString DisplayName() {
-  QString display = qEnvironmentVariable("DISPLAY");
-  if (display.isEmpty()) {
-    display = qEnvironmentVariable("WAYLAND_DISPLAY");
+bool IsTokenChar(char c) {
+  return c > ' ' && c < 0x7f;
+}
+
+bool IsToken(std::string_view token) {
+  return !token.empty() && token.size() <= kMaxLineBytes - kRequest.size() - 2 &&
+         std::all_of(token.begin(), token.end(), IsTokenChar);
+}
+
+// The token of a well-formed request line (without its newline), "" when
+// it carries none; nullopt for anything else.
+std::optional<String> ParseRequest(std::string_view line) {
+  if (line == kRequest) {
+    return String();
   }
-  if (display.isEmpty()) {
-    display = QGuiApplication::platformName();
+  if (line.size() > kRequest.size() + 1 && line.starts_with(kRequest) &&
+      line[kRequest.size()] == ' ' && IsToken(line.substr(kRequest.size() + 1))) {
+    return String(line.substr(kRequest.size() + 1));
   }
-  for (QChar& c : display) {
-    if (!c.isLetterOrNumber() && c != '.') {
-      c = '_';
+  return std::nullopt;
+}
+
+std::optional<sockaddr_un> Address(const String& path) {
+  sockaddr_un address = {};
+  address.sun_family = AF_UNIX;
+  if (path.empty() || path.size() >= sizeof(address.sun_path)) {
+    return std::nullopt;
+  }
+  std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+  return address;
+}
+
+int MillisecondsLeft(Deadline deadline) {
+  auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+      deadline - std::chrono::steady_clock::now());
+  return left.count() > 0 ? static_cast<int>(left.count()) : 0;
+}
+
+// Waits for EVENTS on FD; false once the deadline has passed.
+bool WaitFor(int fd, short events, Deadline deadline) {
+  for (;;) {
+    pollfd entry = {fd, events, 0};
+    int ready = poll(&entry, 1, MillisecondsLeft(deadline));
+    if (ready > 0) {
+      return true;
+    }
+    if (ready == 0 || errno != EINTR) {
+      return false;
     }
   }
-  return display;
 }
+
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  ~Descriptor() {
+    if (fd_ >= 0) {
+      close(fd_);
+    }
+  }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  int get() const { return fd_; }
+
+ private:
+  int fd_;
+};
 
 }  // namespace
 
-String ReopenSocketName() {
-  QString dir = qEnvironmentVariable("XDG_RUNTIME_DIR");
-  if (dir.isEmpty() || !QDir(dir).exists()) {
-    dir = QDir::tempPath();
+struct ReopenServer::Client {
+  explicit Client(int socket) : fd(socket) {}
+  ~Client() {
+    notifier.reset();
+    timeout.reset();
+    close(fd);
   }
-  QString name = QStringLiteral("%1/%2-%3-%4.socket")
-                     .arg(dir, QCoreApplication::applicationName())
-                     .arg(getuid())
-                     .arg(DisplayName());
-  return name.toStdString();
-}
+  Client(const Client&) = delete;
+  Client& operator=(const Client&) = delete;
 
-bool HandOverReopenRequest(const String& name) {
-  QLocalSocket socket;
-  socket.connectToServer(QString::fromStdString(name));
-  if (!socket.waitForConnected(kAnswerWaitMs)) {
-    return false;
-  }
-  socket.write(kRequest);
-  if (!socket.waitForBytesWritten(kAnswerWaitMs)) {
-    return false;
-  }
-  QByteArray answer;
-  while (answer.size() < kAnswer.size() && socket.waitForReadyRead(kAnswerWaitMs)) {
-    answer += socket.readAll();
-  }
-  return answer.startsWith(kAnswer);
-}
+  int fd;
+  std::unique_ptr<QSocketNotifier> notifier;
+  std::unique_ptr<QTimer> timeout;
+  String received;
+};
 
-ReopenServer::ReopenServer(const String& name, std::function<void()> onRequest)
-    : server_(std::make_unique<QLocalServer>()), onRequest_(std::move(onRequest)) {
-  QString path = QString::fromStdString(name);
-  // Other users' programs must not reach this one.
-  server_->setSocketOptions(QLocalServer::UserAccessOption);
-  if (!server_->listen(path)) {
-    // The socket of a program that died, or of one that did not answer.
-    QLocalServer::removeServer(path);
-    server_->listen(path);
+ReopenServer::ReopenServer(InstanceLock lock, const String& path, ReopenHandler onRequest)
+    : lock_(std::move(lock)), path_(path), onRequest_(std::move(onRequest)) {
+  auto address = Address(path_);
+  if (!address) {
+    problem_ = path_ + ": the name is too long for a socket";
+    Close();
+    return;
   }
-  QObject::connect(server_.get(), &QLocalServer::newConnection, server_.get(), [this] {
-    while (QLocalSocket* client = server_->nextPendingConnection()) {
-      QObject::connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
-      QTimer::singleShot(kIdleClientMs, client, [client] { client->abort(); });
-      QObject::connect(client, &QLocalSocket::readyRead, client, [this, client] {
-        QByteArray request = client->peek(kMaxRequestBytes + 1);
-        if (!request.contains('\n') && request.size() <= kMaxRequestBytes) {
-          return;  // wait for the rest of the line
-        }
-        client->readAll();
-        if (request != kRequest) {
-          client->abort();  // anything else is ignored
-          return;
-        }
-        client->write(kAnswer);
-        client->flush();
-        client->disconnectFromServer();
-        onRequest_();
-      });
+  unlink(path_.c_str());
+  int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+  // The owner's alone, like the folder it is in.
+  if (fd < 0 || bind(fd, reinterpret_cast<sockaddr*>(&*address), sizeof(*address)) != 0 ||
+      chmod(path_.c_str(), 0600) != 0 || listen(fd, SOMAXCONN) != 0) {
+    problem_ = path_ + ": " + std::strerror(errno);
+    if (fd >= 0) {
+      close(fd);
+      unlink(path_.c_str());
     }
-  });
+    Close();
+    return;
+  }
+  listener_ = fd;
+  notifier_ = std::make_unique<QSocketNotifier>(listener_, QSocketNotifier::Read);
+  QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { AcceptClients(); });
 }
 
 ReopenServer::~ReopenServer() {
-  if (server_->isListening()) {
-    server_->close();
+  Close();
+}
+
+void ReopenServer::Close() {
+  clients_.clear();
+  notifier_.reset();
+  if (listener_ >= 0) {
+    unlink(path_.c_str());
+    close(listener_);
+    listener_ = -1;
+  }
+  lock_.reset();
+}
+
+void ReopenServer::AcceptClients() {
+  for (;;) {
+    int fd = accept4(listener_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+    if (fd < 0) {
+      if (errno == EINTR || errno == ECONNABORTED) {
+        continue;
+      }
+      if (errno != EAGAIN && errno != EWOULDBLOCK) {
+        // Out of descriptors or memory: the listener stays, and the clients
+        // wait in its queue until there is room again.
+        PauseAccepting();
+      }
+      return;
+    }
+    if (clients_.size() >= kMaxClients) {
+      close(fd);
+      continue;
+    }
+    auto& client = *clients_.emplace_back(std::make_unique<Client>(fd));
+    client.notifier = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+    client.timeout = std::make_unique<QTimer>();
+    client.timeout->setSingleShot(true);
+    QObject::connect(client.notifier.get(), &QSocketNotifier::activated,
+                     [this, &client] { ReadFrom(client); });
+    QObject::connect(client.timeout.get(), &QTimer::timeout, [this, &client] { Drop(client); });
+    client.timeout->start(kClientTimeoutMs);
   }
 }
 
-bool ReopenServer::Listening() const {
-  return server_->isListening();
+void ReopenServer::PauseAccepting() {
+  notifier_->setEnabled(false);
+  QTimer::singleShot(kAcceptPauseMs, notifier_.get(), [this] { notifier_->setEnabled(true); });
+}
+
+void ReopenServer::ReadFrom(Client& client) {
+  char buffer[kMaxLineBytes];
+  ssize_t got = recv(client.fd, buffer, kMaxLineBytes - client.received.size(), MSG_DONTWAIT);
+  if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR)) {
+    return;
+  }
+  if (got <= 0) {
+    Drop(client);  // gone before it asked
+    return;
+  }
+  client.received.append(buffer, static_cast<std::size_t>(got));
+  auto end = client.received.find('\n');
+  if (end == String::npos) {
+    if (client.received.size() >= kMaxLineBytes) {
+      Drop(client);
+    }
+    return;
+  }
+  std::optional<String> token = ParseRequest(std::string_view(client.received).substr(0, end));
+  if (token) {
+    // A client that has hung up is only dropped: no SIGPIPE.
+    (void)!send(client.fd, kAnswer.data(), kAnswer.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
+  }
+  Drop(client);
+  if (token) {
+    onRequest_(*token);  // last: the handler may end this server
+  }
+}
+
+void ReopenServer::Drop(Client& client) {
+  // Called from the client's own notifier or timer: they go once the event
+  // loop is back, not under their own signal.
+  client.notifier->setEnabled(false);
+  client.notifier.release()->deleteLater();
+  client.timeout->stop();
+  client.timeout.release()->deleteLater();
+  clients_.remove_if([&client](const auto& entry) { return entry.get() == &client; });
+}
+
+HandOverResult HandOverReopenRequest(const String& path, const String& token, Deadline deadline) {
+  auto address = Address(path);
+  if (!address) {
+    return HandOverResult::NoListener;
+  }
+  Descriptor socketFd(socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+  int fd = socketFd.get();
+  if (fd < 0) {
+    return HandOverResult::NoListener;
+  }
+  if (connect(fd, reinterpret_cast<sockaddr*>(&*address), sizeof(*address)) != 0) {
+    // A full queue: the running copy is busy, and may yet take it.
+    return errno == EAGAIN ? HandOverResult::Dropped : HandOverResult::NoListener;
+  }
+  String request(kRequest);
+  if (IsToken(token)) {
+    request += " " + token;
+  }
+  request += "\n";
+  std::size_t sent = 0;
+  while (sent < request.size()) {
+    ssize_t n = send(fd, request.data() + sent, request.size() - sent, MSG_NOSIGNAL);
+    if (n > 0) {
+      sent += static_cast<std::size_t>(n);
+    } else if (errno == EAGAIN || errno == EINTR) {
+      if (!WaitFor(fd, POLLOUT, deadline)) {
+        return HandOverResult::NoAnswer;
+      }
+    } else {
+      return HandOverResult::Dropped;
+    }
+  }
+  String answer;
+  while (answer.size() < kAnswer.size()) {
+    char buffer[8];
+    ssize_t n = recv(fd, buffer, sizeof(buffer), 0);
+    if (n > 0) {
+      answer.append(buffer, static_cast<std::size_t>(n));
+    } else if (n < 0 && (errno == EAGAIN || errno == EINTR)) {
+      if (!WaitFor(fd, POLLIN, deadline)) {
+        return HandOverResult::NoAnswer;
+      }
+    } else {
+      break;
+    }
+  }
+  return answer.starts_with(kAnswer) ? HandOverResult::Taken : HandOverResult::Dropped;
 }
 
 }  // namespace fw::platform

@@ -1,5 +1,6 @@
 #include "platform/Signals.h"
 
+#include <fcntl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -10,9 +11,21 @@ namespace {
 
 int signalPipe[2] = {-1, -1};
 
-void OnSignal(int) {
+void OnShutdownSignal(int) {
   char byte = 1;
   (void)!write(signalPipe[1], &byte, 1);
+}
+
+// A handler rather than SIG_IGN: programs started from here get the
+// default back when they exec.
+void OnBrokenPipe(int) {}
+
+void Handle(int signal, void (*handler)(int)) {
+  struct sigaction action = {};
+  action.sa_handler = handler;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESTART;
+  sigaction(signal, &action, nullptr);
 }
 
 }  // namespace
@@ -24,12 +37,12 @@ int ShutdownSignalFd() {
   if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0) {
     return -1;
   }
-  struct sigaction action = {};
-  action.sa_handler = OnSignal;
-  sigemptyset(&action.sa_mask);
-  action.sa_flags = SA_RESTART;
-  sigaction(SIGTERM, &action, nullptr);
-  sigaction(SIGINT, &action, nullptr);
+  // A burst of signals must not block the handler on a full socket.
+  fcntl(signalPipe[1], F_SETFL, O_NONBLOCK);
+  Handle(SIGTERM, OnShutdownSignal);
+  Handle(SIGINT, OnShutdownSignal);
+  Handle(SIGHUP, OnShutdownSignal);
+  Handle(SIGPIPE, OnBrokenPipe);
   return signalPipe[0];
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// The shutdown signals (SIGTERM, SIGINT), turned into readable bytes on a
-// socket so that the event loop handles them outside the signal handler.
+// The shutdown signals (SIGTERM, SIGINT, SIGHUP), turned into readable bytes
+// on a socket so that the event loop handles them outside the signal
+// handler; and SIGPIPE, which must not end the program when a peer hangs up.
 
 namespace fw::platform {
 

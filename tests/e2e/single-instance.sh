@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # One program per user and display: a second start hands a re-open request
 # to the running one over a socket in XDG_RUNTIME_DIR and ends; the socket
-# is the owner's alone, ignores what is not a request, and a stale one left
-# by a dead program does not stop a new start.
+# is the owner's alone, ignores what is not a request, survives a client
+# that hangs up before its answer, and a stale one left by a dead program
+# does not stop a new start.
 source "$(dirname "$0")/lib.sh"
 e2e_init "$@"
 
 SOCKET="$XDG_RUNTIME_DIR/ZazudedidIdarero-$(id -u)-${DISPLAY//:/_}.socket"
+LOCK="${SOCKET%.socket}.lock"
 
 # client PAYLOAD [SECONDS]: connects, sends PAYLOAD, waits for the program
 # to close the connection; prints what came back, then "closed" or "open".
@@ -55,14 +57,16 @@ one_main_window() {
 
 socket_mode_is_private() {
   [ -S "$SOCKET" ] || fail "no socket at $SOCKET; the folder holds: $(ls -A "$XDG_RUNTIME_DIR")"
-  expect_eq "socket's mode" "srwx------" "$(stat -c %A "$SOCKET")"
+  expect_eq "socket's mode" "srw-------" "$(stat -c %A "$SOCKET")"
   expect_eq "socket's owner" "$(id -u)" "$(stat -c %u "$SOCKET")"
 }
 
 start_app
 wait_main_window
 first_main=$MAIN
-expect_eq "runtime folder" "$(basename "$SOCKET")" "$(ls -A "$XDG_RUNTIME_DIR")"
+expect_eq "runtime folder" "$(basename "$LOCK") $(basename "$SOCKET")" \
+  "$(ls -A "$XDG_RUNTIME_DIR" | tr '\n' ' ' | sed 's/ $//')"
+expect_eq "lock's mode" "-rw-------" "$(stat -c %A "$LOCK")"
 socket_mode_is_private
 
 note "second start while the main window is open"
@@ -92,6 +96,19 @@ expect_eq "an idle client's connection" "b'' closed" "$(cat "$WORK/idle-client")
 expect_running "after stray clients"
 one_main_window 3 23
 
+note "a client that hangs up before its answer, and SIGPIPE itself"
+python3 - "$SOCKET" <<'PY'
+import socket, sys
+s = socket.socket(socket.AF_UNIX)
+s.connect(sys.argv[1])
+s.sendall(b"aevt rapp\n")
+s.close()
+PY
+kill -PIPE "$APP_PID"
+second_start
+expect_running "after a client hung up"
+one_main_window 4 234
+
 note "a stale socket left by a program that died"
 kill -TERM "$APP_PID"
 expect_exit "$APP_PID" 0 SIGTERM
@@ -103,7 +120,7 @@ start_app
 wait_main_window
 socket_mode_is_private
 second_start
-one_main_window 4 4
+one_main_window 5 5
 
 keys ctrl+q
 expect_exit "$APP_PID" 0 "Ctrl+Q"

@@ -1,0 +1,72 @@
+#include "platform/PrivateFolder.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+namespace fw::platform {
+namespace {
+
+String Env(const char* name) {
+  const char* value = std::getenv(name);
+  return value ? String(value) : String();
+}
+
+String TempFolder() {
+  String dir = Env("TMPDIR");
+  while (dir.size() > 1 && dir.back() == '/') {
+    dir.pop_back();
+  }
+  return dir.empty() ? String("/tmp") : dir;
+}
+
+}  // namespace
+
+String PrivateFolderProblem(const String& path) {
+  // Opened without following a link, so the checks are of what is used.
+  int fd = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+  if (fd < 0) {
+    if (errno == ELOOP || errno == ENOTDIR) {
+      return path + " is not a folder (or is a symbolic link)";
+    }
+    return path + ": " + std::strerror(errno);
+  }
+  struct stat info = {};
+  int status = fstat(fd, &info);
+  close(fd);
+  if (status != 0) {
+    return path + ": " + std::strerror(errno);
+  }
+  if (info.st_uid != geteuid()) {
+    return path + " belongs to another user";
+  }
+  if ((info.st_mode & 077) != 0) {
+    return path + " is open to other users";
+  }
+  return {};
+}
+
+PrivateFolder MakePrivateFolder(const String& path) {
+  if (mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) {
+    return {{}, path + ": " + std::strerror(errno)};
+  }
+  String problem = PrivateFolderProblem(path);
+  if (!problem.empty()) {
+    return {{}, problem};
+  }
+  return {path, {}};
+}
+
+PrivateFolder UserPrivateFolder(const String& name) {
+  String runtime = Env("XDG_RUNTIME_DIR");
+  if (!runtime.empty() && PrivateFolderProblem(runtime).empty()) {
+    return {runtime, {}};
+  }
+  return MakePrivateFolder(TempFolder() + "/" + name + "-" + std::to_string(geteuid()));
+}
+
+}  // namespace fw::platform
