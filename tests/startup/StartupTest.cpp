@@ -61,16 +61,17 @@ TEST_F(Startup, AnEscapedExceptionEndsTheLoopOnceWithStatusOne) {
   QTimer later;
   raise.setSingleShot(true);
   later.setSingleShot(true);
-  QObject::connect(&raise, &QTimer::timeout, [] {
+  QObject::connect(&raise, &QTimer::timeout, [&] {
     fw::Dispatch([] { throw fw::NilObjectException("from a handler"); });
     fw::Dispatch([] { throw fw::NilObjectException("a second one is never run"); });
+    // Timed from the exception: a slow start must not make both due at once.
+    later.start(100);
   });
   QObject::connect(&later, &QTimer::timeout, [&] {
     resumed = true;
     fw::runtime::RequestQuit();
   });
   raise.start(0);
-  later.start(100);
   EXPECT_EQ(RunToEnd(), 1);
   EXPECT_EQ(fw::runtime::UnhandledExceptionCount(), 1);
   EXPECT_FALSE(resumed) << "the loop was resumed after the exception";
