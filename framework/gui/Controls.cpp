@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyle>
 
 #include "gui/Desktop.h"
 #include "gui/WidgetBacking.h"
@@ -101,6 +102,36 @@ class FieldWidget : public EventWidget<QLineEdit> {
     }
     QLineEdit::keyPressEvent(event);
   }
+  // The menu bar takes the keyboard to open a menu whose Edit items act on
+  // this field: the selection stays, as it does for a popup.
+  void focusOutEvent(QFocusEvent* event) override {
+    if (event->reason() == Qt::MenuBarFocusReason) {
+      QFocusEvent kept(event->type(), Qt::PopupFocusReason);
+      QLineEdit::focusOutEvent(&kept);
+      return;
+    }
+    QLineEdit::focusOutEvent(event);
+  }
+};
+
+// A label too narrow for its text shows an ellipsis where the text is cut;
+// Text() keeps the whole text.
+class LabelWidget : public EventWidget<QLabel> {
+ public:
+  using EventWidget::EventWidget;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    const QString shown = ShownLabelText(*this);
+    if (shown == text()) {
+      QLabel::paintEvent(event);
+      return;
+    }
+    QPainter painter(this);
+    style()->drawItemText(&painter, contentsRect(),
+                          QStyle::visualAlignment(layoutDirection(), alignment()), palette(),
+                          isEnabled(), shown, foregroundRole());
+  }
 };
 
 class CanvasWidget : public EventWidget<QWidget> {
@@ -118,6 +149,13 @@ class CanvasWidget : public EventWidget<QWidget> {
 };
 
 }  // namespace
+
+QString ShownLabelText(const QLabel& label) {
+  if (label.wordWrap() || label.text().contains(QLatin1Char('\n'))) {
+    return label.text();
+  }
+  return label.fontMetrics().elidedText(label.text(), Qt::ElideRight, label.contentsRect().width());
+}
 
 void Control::Native::ApplyFont() {
   if (!widget) {
@@ -177,8 +215,14 @@ void Control::Enabled(bool enabled) {
 }
 
 void Control::SetFocus() {
-  if (native_->widget) {
-    native_->widget->setFocus(Qt::OtherFocusReason);
+  QWidget* widget = native_->widget;
+  if (!widget) {
+    return;
+  }
+  widget->setFocus(Qt::OtherFocusReason);
+  // As Tab does: what the user types next replaces the field's text.
+  if (auto* field = qobject_cast<QLineEdit*>(widget)) {
+    field->selectAll();
   }
 }
 
@@ -206,7 +250,7 @@ QWidget* ContentOf(const Control& control) {
 }  // namespace
 
 void StaticText::MakeWidget() {
-  auto* label = new EventWidget<QLabel>(weak_from_this(), ContentOf(*this));
+  auto* label = new LabelWidget(weak_from_this(), ContentOf(*this));
   label->setTextFormat(Qt::PlainText);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   NativeOf(*this).widget = label;

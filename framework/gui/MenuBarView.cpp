@@ -1,18 +1,43 @@
 // A window's Qt menu bar, built from the shared menu model. Commands go to
 // the window whose menu bar they were chosen from.
 #include <QApplication>
-#include <QClipboard>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 
 #include "gui/WidgetBacking.h"
 
 namespace fw {
 namespace {
 
-QLineEdit* FocusedField() {
-  return qobject_cast<QLineEdit*>(QApplication::focusWidget());
+// A menu bar opened from the keyboard takes the keyboard focus from the
+// window's field; the bar keeps note of that field, which the Edit items
+// still act on.
+class WindowMenuBar : public QMenuBar {
+ public:
+  explicit WindowMenuBar(QWidget* parent) : QMenuBar(parent) {
+    QObject::connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+      if (now == this) {
+        focusBefore_ = old;
+      }
+    });
+  }
+  QWidget* FocusBefore() const { return focusBefore_; }
+
+ private:
+  QPointer<QWidget> focusBefore_;
+};
+
+// The window's focused field, however its menu was opened; not the
+// application's focus, which may be the menu bar or another window.
+QLineEdit* FocusedField(const Window& window) {
+  const Window::Native& n = NativeOf(window);
+  QWidget* focus = n.widget ? n.widget->focusWidget() : nullptr;
+  if (auto* bar = dynamic_cast<WindowMenuBar*>(focus)) {
+    focus = bar->FocusBefore();
+  }
+  return qobject_cast<QLineEdit*>(focus);
 }
 
 // The Edit items act on the focused text field, by item name.
@@ -29,10 +54,8 @@ const EditAction kEditActions[] = {
      [](QLineEdit& f) { f.cut(); }},
     {"EditCopy", [](const QLineEdit& f) { return f.hasSelectedText(); },
      [](QLineEdit& f) { f.copy(); }},
-    {"EditPaste",
-     [](const QLineEdit& f) {
-       return !f.isReadOnly() && !QGuiApplication::clipboard()->text().isEmpty();
-     },
+    // Asking the clipboard would wait on its owner, which may hang.
+    {"EditPaste", [](const QLineEdit& f) { return !f.isReadOnly(); },
      [](QLineEdit& f) { f.paste(); }},
     {"EditClear", [](const QLineEdit& f) { return f.hasSelectedText() && !f.isReadOnly(); },
      [](QLineEdit& f) { f.del(); }},
@@ -51,12 +74,11 @@ const EditAction* EditActionNamed(const String& name) {
 
 // What an item that the framework enables by itself shows before the
 // window's handlers are asked.
-bool EnabledByDefault(const MenuItem& item) {
+bool EnabledByDefault(const MenuItem& item, QLineEdit* field) {
   if (item.Count() > 0 || dynamic_cast<const QuitMenuItem*>(&item)) {
     return true;
   }
   if (const EditAction* edit = EditActionNamed(item.Name())) {
-    QLineEdit* field = FocusedField();
     return field && edit->available(*field);
   }
   return false;
@@ -71,11 +93,12 @@ void MenuCommand(const std::weak_ptr<Window>& owner, const std::weak_ptr<MenuIte
     if (item->Event_Action()) {
       return;
     }
-    if (auto window = owner.lock(); window && Backing::HandleMenuCommand(*window, item->Name())) {
+    auto window = owner.lock();
+    if (!window || Backing::HandleMenuCommand(*window, item->Name())) {
       return;
     }
     if (const EditAction* edit = EditActionNamed(item->Name())) {
-      if (QLineEdit* field = FocusedField()) {
+      if (QLineEdit* field = FocusedField(*window)) {
         edit->run(*field);
       }
     }
@@ -133,9 +156,10 @@ void RefreshMenus(Window& window) {
     return;
   }
   auto items = AllMenuItems(*bar);
+  QLineEdit* field = FocusedField(window);
   for (const auto& item : items) {
     if (item->AutoEnable()) {
-      item->Enabled(EnabledByDefault(*item));
+      item->Enabled(EnabledByDefault(*item, field));
     }
   }
   Backing::EnableMenuItems(window, items);
@@ -145,7 +169,7 @@ void RefreshMenus(Window& window) {
 }
 
 QMenuBar* BuildMenuBar(QWidget* parent, const Ref<MenuBar>& model, std::weak_ptr<Window> owner) {
-  auto* bar = new QMenuBar(parent);
+  auto* bar = new WindowMenuBar(parent);
 #ifndef Q_OS_MACOS
   // A global menu would cost a D-Bus round trip at every start.
   bar->setNativeMenuBar(false);

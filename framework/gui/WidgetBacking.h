@@ -11,6 +11,7 @@
 #include "gui/QtText.h"
 #include "gui/Window.h"
 
+class QLabel;
 class QMenuBar;
 
 namespace fw {
@@ -133,6 +134,10 @@ T As(const PropertyEntry& entry) {
 inline QColor ToQColor(Color c) {
   return QColor(c.red, c.green, c.blue);
 }
+
+// What a label draws: its text, or where that is wider than the label, the
+// text cut with an ellipsis.
+QString ShownLabelText(const QLabel& label);
 
 // The menu refresh and menu commands of one window.
 void RefreshMenus(Window& window);

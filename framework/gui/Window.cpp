@@ -47,7 +47,7 @@ void Window::Realise() {
                      return a->TabIndex() < b->TabIndex();
                    });
   QWidget* previous = nullptr;
-  QWidget* first = nullptr;
+  Ref<fw::Control> first;
   for (const auto& control : order) {
     QWidget* widget = NativeOf(*control).widget;
     if (!widget || !(widget->focusPolicy() & Qt::TabFocus)) {
@@ -56,12 +56,12 @@ void Window::Realise() {
     if (previous) {
       QWidget::setTabOrder(previous, widget);
     } else {
-      first = widget;
+      first = control;
     }
     previous = widget;
   }
-  if (first) {
-    first->setFocus(Qt::OtherFocusReason);
+  if (!first.IsNil()) {
+    first->SetFocus();
   }
   n.realised = true;
   if (n.visible) {

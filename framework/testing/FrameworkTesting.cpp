@@ -1,5 +1,7 @@
 #include "testing/FrameworkTesting.h"
 
+#include <QLabel>
+
 #include "gui/WidgetBacking.h"
 
 namespace fw::testing {
@@ -16,6 +18,9 @@ QWidget* ContentArea(const Window& window) {
 }
 QMenuBar* NativeMenuBar(const Window& window) {
   return NativeOf(window).menuBar;
+}
+QString ShownText(const StaticText& label) {
+  return ShownLabelText(*qobject_cast<QLabel*>(NativeOf(label).widget.data()));
 }
 void RefreshMenusOf(Window& window) {
   RefreshMenus(window);

@@ -13,6 +13,8 @@ QWidget* NativeWindow(const Window& window);
 // The window's content area, where its controls sit.
 QWidget* ContentArea(const Window& window);
 QMenuBar* NativeMenuBar(const Window& window);
+// What a label draws: its text, or the text cut with an ellipsis.
+QString ShownText(const StaticText& label);
 // Runs the menu refresh for a window as an activation would.
 void RefreshMenusOf(Window& window);
 // The window's own step of the menu refresh, on the items given.
