@@ -6,6 +6,7 @@
 #include <QUrl>
 
 #include "gui/Applications.h"
+#include "gui/QtText.h"
 #include "platform/DesktopFiles.h"
 
 namespace fw {
@@ -59,18 +60,18 @@ void ShowURL(const String& address) {
     UrlSink()(address);
     return;
   }
-  QString text = QString::fromStdString(address);
+  QString text = ToQString(address);
   // "mailto:" and other schemes go as they are; a bare address is a web one.
   QUrl url = HasScheme(address) ? QUrl(text) : QUrl::fromUserInput(text);
   QDesktopServices::openUrl(url);
 }
 
 void Clipboard::Text(const String& text) {
-  QGuiApplication::clipboard()->setText(QString::fromStdString(text), QClipboard::Clipboard);
+  QGuiApplication::clipboard()->setText(ToQString(text), QClipboard::Clipboard);
 }
 
 String Clipboard::Text() const {
-  return QGuiApplication::clipboard()->text(QClipboard::Clipboard).toStdString();
+  return FromQString(QGuiApplication::clipboard()->text(QClipboard::Clipboard));
 }
 
 namespace SpecialFolder {
