@@ -135,29 +135,32 @@ TEST_F(AboutTest, VersionLineWritesTheMinorVersionWithAtLeastTwoDigits) {
   }
 }
 
-TEST_F(AboutTest, MailLinkHandsMailtoAndTheLabelsCurrentText) {
-  Ref<AboutWindow> window = AboutWindow::Instance();
-  Press(window->stEmail());
-  EXPECT_EQ(shown_, std::vector<String>{"mailto:support@example.com"});
-
-  // Nothing is added or encoded.
-  window->stEmail()->Text("Ann Other <ann@example.org>");
-  Press(window->stEmail());
-  ASSERT_EQ(shown_.size(), 2u);
-  EXPECT_EQ(shown_[1], "mailto:Ann Other <ann@example.org>");
-
-  EXPECT_FALSE(fw::testing::RaiseMouseDown(*window->stEmail(), 0, 0));
-  EXPECT_EQ(shown_.size(), 3u);
-}
-
-TEST_F(AboutTest, WebLinkHandsTheStoredAddressWhateverTheLabelShows) {
-  Ref<AboutWindow> window = AboutWindow::Instance();
-  Press(window->stURL());
-  window->stURL()->Text("www.elsewhere.org");
-  Press(window->stURL());
-  EXPECT_EQ(shown_, (std::vector<String>{"www.example.com", "www.example.com"}));
-  EXPECT_FALSE(fw::testing::RaiseMouseDown(*window->stURL(), 5, 5));
-  EXPECT_EQ(shown_.size(), 3u);
+// A press on a link hands its address on the press; the label's text is
+// then changed to show what each link reads.
+TEST_F(AboutTest, EachLinkHandsItsAddressOnEveryPress) {
+  const struct {
+    const char* link;
+    String first;
+    const char* changedText;
+    String afterChange;  // nothing is added or encoded
+  } cases[] = {
+      {"stEmail", "mailto:support@example.com", "Ann Other <ann@example.org>",
+       "mailto:Ann Other <ann@example.org>"},
+      {"stURL", "www.example.com", "www.elsewhere.org", "www.example.com"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.link);
+    shown_.clear();
+    Ref<AboutWindow> window = AboutWindow::Instance();
+    Ref<fw::StaticText> link = LabelNamed(*window, c.link);
+    Press(link);
+    link->Text(c.changedText);
+    Press(link);
+    EXPECT_EQ(shown_, (std::vector<String>{c.first, c.afterChange}));
+    EXPECT_FALSE(fw::testing::RaiseMouseDown(*link, 5, 5)) << "the handler returns False";
+    EXPECT_EQ(shown_.size(), 3u);
+    window->Close();
+  }
 }
 
 TEST_F(AboutTest, OnlyTheTwoLinksReactToTheMouse) {
@@ -220,22 +223,65 @@ TEST_F(AboutTest, WithoutTheApplicationPictureOnlyThePictureAreaIsEmpty) {
   EXPECT_TRUE(NativeWindow(*window)->isVisible());
 }
 
+namespace {
+
+constexpr const char* kLaidOut = "as laid out";
+
+// Marks the five labels between their layout and Open, so that each text
+// tells whether Open set it: the layout's mail and web texts are Open's own.
+class MarkedAboutWindow : public AboutWindow {
+ public:
+  void CreateControls() override {
+    AboutWindow::CreateControls();
+    for (const char* name : {"stCopyright", "stProgramName", "stVersion", "stEmail", "stURL"}) {
+      Control<fw::StaticText>(name)->Text(kLaidOut);
+    }
+  }
+};
+
+}  // namespace
+
 // Open sets the copyright and the name before it asks App for the version:
-// those two keep their new texts, the version line keeps the layout's.
-TEST_F(AboutTest, WithoutAnApplicationObjectOpenStopsAtTheVersion) {
+// without an application object it stops there, and the version, mail and
+// web labels keep what the layout gave them.
+TEST_F(AboutTest, OpenSetsTheLabelsInOrderAndStopsWhereTheApplicationIsMissing) {
+  const struct {
+    const char* what;
+    bool withApplication;
+    String copyright, name, version, email, url;
+  } cases[] = {
+      {"with the application", true, String(CopyrightLine), "Zazudedid Idarero", "Version 2.10",
+       "support@example.com", "www.example.com"},
+      {"without an application object", false, String(CopyrightLine), "Zazudedid Idarero", kLaidOut,
+       kLaidOut, kLaidOut},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    if (c.withApplication) {
+      RegisterAppObject();
+    } else {
+      fw::RuntimeRegisterAppObject(nullptr);
+    }
+    // What the accessor does, keeping hold of the window.
+    Ref<MarkedAboutWindow> window = fw::RuntimeNewObject<MarkedAboutWindow>();
+    if (c.withApplication) {
+      EXPECT_NO_THROW(window->Constructor());
+    } else {
+      EXPECT_THROW(window->Constructor(), fw::NilObjectException);
+    }
+    EXPECT_EQ(window->stCopyright()->Text(), c.copyright);
+    EXPECT_EQ(window->stProgramName()->Text(), c.name);
+    EXPECT_EQ(window->stVersion()->Text(), c.version);
+    EXPECT_EQ(window->stEmail()->Text(), c.email);
+    EXPECT_EQ(window->stURL()->Text(), c.url);
+    EXPECT_EQ(fw::GetImplicitWindow(kClass).IsNil(), !c.withApplication)
+        << "only a window that was built is the open About window";
+    EXPECT_EQ(NativeWindow(*window)->isVisible(), c.withApplication);
+    window->Close();
+  }
+  EXPECT_TRUE(shown_.empty());
+
   fw::RuntimeRegisterAppObject(nullptr);
   EXPECT_THROW(AboutWindow::Instance(), fw::NilObjectException);
   EXPECT_EQ(OpenWindowsOf(kClass), 0) << "a window that failed to build stays listed";
-
-  // What the accessor does, keeping hold of the half-built window.
-  Ref<AboutWindow> window = fw::RuntimeNewObject<AboutWindow>();
-  EXPECT_THROW(window->Constructor(), fw::NilObjectException);
-  EXPECT_EQ(window->stCopyright()->Text(), String(CopyrightLine));
-  EXPECT_EQ(window->stProgramName()->Text(), "Zazudedid Idarero");
-  EXPECT_EQ(window->stVersion()->Text(), "Version");
-  EXPECT_EQ(window->stEmail()->Text(), "support@example.com");
-  EXPECT_EQ(window->stURL()->Text(), "www.example.com");
-  EXPECT_TRUE(fw::GetImplicitWindow(kClass).IsNil());
-  EXPECT_FALSE(NativeWindow(*window)->isVisible());
-  EXPECT_TRUE(shown_.empty());
 }

@@ -14,6 +14,10 @@ more_windows_than() {
   [ "$(count_lines "$(visible_windows)")" -gt "$1" ]
 }
 
+not_more_windows_than() {
+  ! more_windows_than "$1"
+}
+
 # The menu that opened last: its left edge tells File's from Edit's, which
 # stands to its right.
 edit_menu_is_open() {
@@ -39,8 +43,10 @@ open_edit() {
     more_windows_than "$before"
   edit_menu_is_open || fail "$what opened another menu than Edit"
   # The first Escape closes the menu, the second gives the keyboard back to
-  # the field.
-  keys Escape Escape
+  # the field; sent before the menu has gone, it would reach the menu.
+  keys Escape
+  wait_for "the Edit menu to close" not_more_windows_than "$before"
+  keys Escape
 }
 
 click_edit_title() {

@@ -27,6 +27,10 @@ TEST(PercentRules, CalculateFromTheFieldsTexts) {
       {"150", "20", {"= 30.00", "+ 50.00", "- -10.00"}},   // above 100 is not limited
       {"10", "-50", {"= -5.00", "+ -55.00", "- -45.00"}},  // nor is a negative value
       {"0", "0", {"= 0.00", "+ 0.00", "- 0.00"}},
+      // Half a cent rounds away from zero, on the number a person works out.
+      {"0.7", "5", {"= 0.04", "+ 5.04", "- 4.97"}},
+      {"1.5", "11", {"= 0.17", "+ 11.17", "- 10.84"}},
+      {"10", "157.35", {"= 15.74", "+ 173.09", "- 141.62"}},
       // Texts are not checked: what Val cannot read counts as 0.
       {"", "", {"= 0.00", "+ 0.00", "- 0.00"}},
       {"abc", "200", {"= 0.00", "+ 200.00", "- 200.00"}},

@@ -4,6 +4,7 @@
 #include <clocale>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <limits>
 #include <sstream>
 #include <string>
@@ -223,9 +224,10 @@ TEST(FormatTest, TwoDecimalsRoundHalfAwayFromZeroOnFifteenDigits) {
 std::string ExactCents(int64_t tenThousandths) {
   const int64_t magnitude = tenThousandths < 0 ? -tenThousandths : tenThousandths;
   const int64_t cents = (magnitude + 5000) / 10000;
-  const std::string digits = std::to_string(cents / 100) + "." + std::to_string(cents % 100 / 10) +
-                             std::to_string(cents % 10);
-  return tenThousandths < 0 && cents != 0 ? "-" + digits : digits;
+  char text[32];
+  std::snprintf(text, sizeof text, "%s%lld.%02lld", tenThousandths < 0 && cents != 0 ? "-" : "",
+                static_cast<long long>(cents / 100), static_cast<long long>(cents % 100));
+  return text;
 }
 
 // The three results of the calculation, from doubles as the window works
