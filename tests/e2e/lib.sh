@@ -356,3 +356,61 @@ close_window() {
 cursor_name() {
   timeout 5 python3 "$E2E_DIR/x11.py" cursor
 }
+
+# --- stacking, states and focus ----------------------------------------------
+
+# start_second_copy: a second program hands its re-open request to the
+# running one and ends at once with status 0, quietly.
+start_second_copy() {
+  "$APP" >"$WORK/second.out" 2>"$WORK/second.err" &
+  local pid=$!
+  expect_exit "$pid" 0 "a second start"
+  expect_eq "the second start's output" "" "$(cat "$WORK/second.out" "$WORK/second.err")"
+}
+
+# The active window by the window manager's word (decimal), or nothing.
+active_window() {
+  timeout 2 xdotool getactivewindow 2>/dev/null || true
+}
+
+is_active() {
+  LAST_SEEN=$(active_window)
+  [ "$LAST_SEEN" = "$1" ]
+}
+
+# wm_state WINDOW: Normal or Iconic, as the window manager set it.
+wm_state() {
+  timeout 2 xprop -id "$1" WM_STATE 2>/dev/null | sed -n 's/.*window state: //p'
+}
+
+has_wm_state() {  # WINDOW STATE
+  LAST_SEEN=$(wm_state "$1")
+  [ "$LAST_SEEN" = "$2" ]
+}
+
+# transient_for WINDOW: the window it is transient for (decimal), or nothing.
+transient_for() {
+  local id
+  id=$(timeout 2 xprop -id "$1" WM_TRANSIENT_FOR 2>/dev/null | sed -n 's/.*window id # //p')
+  [ -z "$id" ] || printf '%d\n' "$id"
+}
+
+# Top-level windows from the top down (decimal): the window manager's
+# stacking list when one runs, else the X server's order of the root's
+# children, which xwininfo prints topmost first.
+stacking_top_down() {
+  local id
+  if window_manager_running; then
+    timeout 2 xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //' | tr ',' '\n' | tac
+  else
+    timeout 2 xwininfo -root -children | awk '$1 ~ /^0x/ {print $1}'
+  fi | while read -r id; do printf '%d\n' "$id"; done
+}
+
+# is_above UPPER LOWER: UPPER is stacked above LOWER.
+is_above() {
+  local order
+  order=$(stacking_top_down)
+  LAST_SEEN=$(tr "\n" " " <<<"$order")
+  [ "$(printf '%s\n' "$order" | grep -x -m1 -e "$1" -e "$2")" = "$1" ]
+}

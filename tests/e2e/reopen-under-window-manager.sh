@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# Under a real window manager a second start brings the main window back
+# from wherever it is: restored when minimized, raised and active when other
+# windows cover it. A modal window belongs to the window it blocks: it is
+# transient for it, and a second start keeps it above and active.
+source "$(dirname "$0")/lib.sh"
+e2e_init "$@"
+start_window_manager
+
+# expect_front WINDOW: WINDOW is active and nothing of ours is above it.
+expect_front() {
+  wait_for "window $1 to be active" is_active "$1"
+  local other
+  for other in "${@:2}"; do
+    wait_for "window $1 above window $other" is_above "$1" "$other"
+  done
+}
+
+open_about() {
+  keys alt+f
+  # Quit comes first, About second.
+  keys Down Return
+  wait_for "the About window" has_windows_titled About 1
+  ABOUT=$(windows_titled About)
+}
+
+start_app
+wait_main_window
+wait_for "the main window to be active" is_active "$MAIN"
+
+note "a second start restores a minimized main window"
+xdotool windowminimize "$MAIN"
+wait_for "the main window to be minimized" has_wm_state "$MAIN" Iconic
+start_second_copy
+wait_for "the main window to be restored" has_wm_state "$MAIN" Normal
+expect_front "$MAIN"
+
+note "a second start raises a main window that another window covers"
+window_geometry "$MAIN"
+xmessage -geometry "${WW}x$WH+$WX+$WY" covering 2>/dev/null &
+cover=$!
+EXTRA_PIDS+=("$cover")
+wait_for "the covering window" has_windows_titled xmessage 1
+cover_window=$(windows_titled xmessage)
+expect_front "$cover_window" "$MAIN"
+start_second_copy
+expect_front "$MAIN" "$cover_window"
+stop_process "$cover"
+
+note "the About window is transient for the main window and stays above it"
+open_about
+expect_eq "WM_TRANSIENT_FOR of the About window" "$MAIN" "$(transient_for "$ABOUT")"
+expect_front "$ABOUT" "$MAIN"
+# A click on the part of the blocked main window that About leaves free.
+click_main 462 24
+start_second_copy
+expect_front "$ABOUT" "$MAIN"
+
+note "with the About window up, a minimized main window comes back with it"
+xdotool windowminimize "$MAIN"
+wait_for "the main window to be minimized" has_wm_state "$MAIN" Iconic
+start_second_copy
+wait_for "the main window to be restored" has_wm_state "$MAIN" Normal
+wait_for "the About window to be shown" has_wm_state "$ABOUT" Normal
+expect_front "$ABOUT" "$MAIN"
+close_window "$ABOUT"
+wait_for "the About window to close" has_windows_titled About 0
+wait_for "the main window to be active" is_active "$MAIN"
+
+note "the message window is transient for the main window"
+# No Calculator entry exists: the launch fails with a message.
+click_main "${BTN_LAUNCH[@]}"
+wait_for "the message window" has_windows_titled "$TITLE" 2
+for w in $(windows_titled "$TITLE"); do
+  [ "$w" = "$MAIN" ] || MESSAGE=$w
+done
+expect_eq "WM_TRANSIENT_FOR of the message window" "$MAIN" "$(transient_for "$MESSAGE")"
+expect_front "$MESSAGE" "$MAIN"
+start_second_copy
+expect_front "$MESSAGE" "$MAIN"
+keys Return
+wait_for "the message window to close" has_windows_titled "$TITLE" 1
+
+wait_for "the main window to be active" is_active "$MAIN"
+keys ctrl+q
+expect_exit "$APP_PID" 0 "Ctrl+Q"
+APP_PID=""
+note "passed"
