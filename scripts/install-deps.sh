@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libgl-dev fonts-dejavu-core
+  qt6-base-dev libgl-dev libxcb1-dev fonts-dejavu-core
   libgtest-dev
   xvfb xdotool xclip x11-utils python3 openbox wmctrl
   clang libclang-rt-14-dev clang-format

@@ -2,9 +2,11 @@
 // bar and controls.
 #include "gui/Window.h"
 
+#include <QApplication>
 #include <QMenuBar>
 #include <algorithm>
 
+#include "gui/Activation.h"
 #include "gui/WidgetBacking.h"
 
 namespace fw {
@@ -76,9 +78,15 @@ void Window::Show() {
   if (!n.realised || !n.widget) {
     return;
   }
-  n.widget->show();
-  n.widget->raise();
-  n.widget->activateWindow();
+  BringForward(*n.widget);
+  // A modal window that blocks this one stays above it and takes the focus.
+  QWidget* front = n.widget;
+  QWidget* modal = QApplication::activeModalWidget();
+  if (modal && modal != front) {
+    BringForward(*modal);
+    front = modal;
+  }
+  Activate(*front, TakeActivationToken());
 }
 
 void Window::ShowModal() {
@@ -89,8 +97,10 @@ void Window::ShowModal() {
   if (n.widget->windowModality() != Qt::ApplicationModal) {
     // Qt takes a new modality only while the window is hidden.
     bool shown = n.widget->isVisible();
+    QWidget* owner = FrontmostOtherThan(n.widget);
     n.widget->hide();
     n.widget->setWindowModality(Qt::ApplicationModal);
+    MakeTransientFor(*n.widget, owner);
     if (!shown) {
       n.Place();
     }

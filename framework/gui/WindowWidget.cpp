@@ -45,9 +45,6 @@ void Window::Native::ApplyFlags() {
   widget->setWindowFlags(flags);
 }
 
-namespace {
-// The active window, else the newest visible one: without a window manager
-// no window is active.
 QWidget* FrontmostOtherThan(const QWidget* self) {
   QWidget* active = QApplication::activeWindow();
   if (active && active != self) {
@@ -62,20 +59,25 @@ QWidget* FrontmostOtherThan(const QWidget* self) {
   }
   return nullptr;
 }
-}  // namespace
 
 void Window::Native::Place() {
   QRect over;
+  QSize frameSize = widget->frameGeometry().size();
   if (placement == 1) {
     if (QWidget* front = FrontmostOtherThan(widget)) {
       over = front->frameGeometry();
+      // Until the window manager has framed it, its frame is taken to be
+      // like the other window's: the title bar is part of what is centred.
+      if (!widget->isVisible()) {
+        frameSize = widget->size() + (over.size() - front->size());
+      }
     }
   }
   if (over.isNull() && (placement == 1 || placement == 2) && widget->screen()) {
     over = widget->screen()->availableGeometry();
   }
   if (!over.isNull()) {
-    QRect frame(QPoint(0, 0), widget->size());
+    QRect frame(QPoint(0, 0), frameSize);
     frame.moveCenter(over.center());
     widget->move(frame.topLeft());
   }

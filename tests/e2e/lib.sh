@@ -233,11 +233,15 @@ wait_main_window() {
   MAIN=$(windows_titled "$TITLE")
 }
 
-# Sets WX WY WW WH to a window's position and size on the screen.
+# Sets WX WY WW WH to a window's position and size on the screen. Not
+# xdotool's: under a window manager its position is off by the frame.
 window_geometry() {
-  local X Y WIDTH HEIGHT SCREEN WINDOW
-  eval "$(xdotool getwindowgeometry --shell "$1")"
-  WX=$X WY=$Y WW=$WIDTH WH=$HEIGHT
+  local info
+  info=$(timeout 2 xwininfo -id "$1") || fail "no geometry for window $1"
+  WX=$(sed -n 's/^ *Absolute upper-left X: *//p' <<<"$info")
+  WY=$(sed -n 's/^ *Absolute upper-left Y: *//p' <<<"$info")
+  WW=$(sed -n 's/^ *Width: *//p' <<<"$info")
+  WH=$(sed -n 's/^ *Height: *//p' <<<"$info")
 }
 
 # Without a window manager nobody moves the keyboard focus: the program

@@ -47,8 +47,32 @@ start_second_copy
 expect_front "$MAIN" "$cover_window"
 stop_process "$cover"
 
-note "the About window is transient for the main window and stays above it"
+# centre WINDOW: sets CX CY to the centre of the window on the screen.
+centre() {
+  window_geometry "$1"
+  CX=$((WX + WW / 2)) CY=$((WY + WH / 2))
+}
+
+# The main window has left the middle of the screen for its top left.
+main_moved() {
+  window_geometry "$MAIN"
+  LAST_SEEN="$WX,$WY"
+  [ "$WX" -lt 200 ] && [ "$WY" -lt 200 ]
+}
+
+note "the About window opens over the main window, wherever that is"
+# Both windows have the same frame, so their centres meet when the frames'
+# centres do.
+xdotool windowmove "$MAIN" 60 90
+wait_for "the main window to move" main_moved
 open_about
+centre "$MAIN"
+main_x=$CX main_y=$CY
+centre "$ABOUT"
+[ $(((CX - main_x) ** 2 + (CY - main_y) ** 2)) -le 2 ] ||
+  fail "About's centre is at $CX,$CY, the main window's at $main_x,$main_y"
+
+note "the About window is transient for the main window and stays above it"
 expect_eq "WM_TRANSIENT_FOR of the About window" "$MAIN" "$(transient_for "$ABOUT")"
 expect_front "$ABOUT" "$MAIN"
 # A click on the part of the blocked main window that About leaves free.
