@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QTest>
 
+#include "core/LayoutEntries.h"
 #include "support/WidgetFixture.h"
 
 using fw::Ref;
@@ -10,11 +11,15 @@ using fw::testing::NativeWindow;
 
 namespace {
 
+// Hidden until shown; a window without a size never becomes active.
+constexpr fw::layout::Window kHidden{.Width = 200, .Height = 100, .Title = "", .Visible = false};
+
 class PlainWindow : public fw::Window {
  public:
   static constexpr const char* kFullClassName = "PlainWindow.PlainWindow";
   PlainWindow() : fw::Window(kFullClassName) {}
   static Ref<PlainWindow> Instance() { return fw::ImplicitInstance<PlainWindow>(); }
+  void Layout() override { fw::SetProperties(*this, fw::layout::Blob<kHidden>.View()); }
 };
 
 class BlockingWindow : public fw::Window {
@@ -22,6 +27,7 @@ class BlockingWindow : public fw::Window {
   static constexpr const char* kFullClassName = "BlockingWindow.BlockingWindow";
   BlockingWindow() : fw::Window(kFullClassName) {}
   static Ref<BlockingWindow> Instance() { return fw::ImplicitInstance<BlockingWindow>(); }
+  void Layout() override { fw::SetProperties(*this, fw::layout::Blob<kHidden>.View()); }
 };
 
 bool Minimized(QWidget* window) {
