@@ -26,6 +26,8 @@ class WindowWidget : public QWidget {
  public:
   explicit WindowWidget(std::weak_ptr<Window> owner);
   QWidget* content() const { return content_; }
+  // Drops the native window of a hidden widget; showing makes a new one.
+  void DropNativeWindow() { destroy(); }
 
  protected:
   void closeEvent(QCloseEvent* event) override;

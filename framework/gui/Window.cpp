@@ -99,6 +99,9 @@ void Window::ShowModal() {
     bool shown = n.widget->isVisible();
     QWidget* owner = FrontmostOtherThan(n.widget);
     n.widget->hide();
+    // A window manager can lose a window that is mapped again right after
+    // it was withdrawn; a new native window has no such past.
+    n.widget->DropNativeWindow();
     n.widget->setWindowModality(Qt::ApplicationModal);
     MakeTransientFor(*n.widget, owner);
     if (!shown) {

@@ -85,7 +85,32 @@ start_window_manager() {
   XDG_DATA_DIRS="/usr/share" openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
   EXTRA_PIDS+=($!)
   wait_for "openbox to manage the screen" window_manager_running
+  # It names itself before its event loop runs, and a window mapped in
+  # between is never framed: wait until it frames a probe window.
+  wait_for "openbox to frame a window" frames_a_probe
   note "openbox runs"
+}
+
+# frames_a_probe: maps a small window and reports whether the window manager
+# framed it within a second; the window is gone again either way.
+frames_a_probe() {
+  xmessage -geometry 10x10+0+0 probe 2>/dev/null &
+  local probe=$! framed=1 tries w
+  for tries in $(seq 20); do
+    w=$(windows_titled xmessage)
+    if [ -n "$w" ] && [ "$(wm_state "$w")" = Normal ]; then
+      framed=0
+      break
+    fi
+    sleep 0.05
+  done
+  stop_process "$probe"
+  # The next probe, or a test's own xmessage, must not meet this one.
+  for tries in $(seq 40); do
+    [ -z "$(timeout 2 xdotool search --name '^xmessage$' 2>/dev/null)" ] && break
+    sleep 0.05
+  done
+  return "$framed"
 }
 
 window_manager_running() {
