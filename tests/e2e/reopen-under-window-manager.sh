@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Under a real window manager a second start brings the main window back
 # from wherever it is: restored when minimized, raised and active when other
-# windows cover it. A modal window belongs to the window it blocks: it is
-# transient for it, and a second start keeps it above and active.
+# windows cover it, and with the launcher's startup id on it. A modal window
+# belongs to the window it blocks: it is transient for it, and a second
+# start keeps it above and active.
 source "$(dirname "$0")/lib.sh"
 e2e_init "$@"
 start_window_manager
@@ -106,6 +107,21 @@ keys Return
 wait_for "the message window to close" has_windows_titled "$TITLE" 1
 
 wait_for "the main window to be active" is_active "$MAIN"
+
+note "a second start's startup id reaches the window and ends the launch"
+timeout 20 python3 "$E2E_DIR/x11.py" startup-messages 15 >"$WORK/startup-messages" &
+EXTRA_PIDS+=($!)
+wait_for "the startup-message listener" file_has_lines "$WORK/startup-messages" 1
+xdotool windowminimize "$MAIN"
+wait_for "the main window to be minimized" has_wm_state "$MAIN" Iconic
+DESKTOP_STARTUP_ID="e2e-launch-1_TIME0" start_second_copy
+wait_for "the launch's end" file_has_lines "$WORK/startup-messages" 2
+expect_eq "startup message" "remove: ID=e2e-launch-1_TIME0" "$(sed -n 2p "$WORK/startup-messages")"
+expect_eq "the main window's startup id" '"e2e-launch-1_TIME0"' \
+  "$(xprop -id "$MAIN" _NET_STARTUP_ID | sed 's/^[^=]*= //')"
+wait_for "the main window to be restored" has_wm_state "$MAIN" Normal
+expect_front "$MAIN"
+
 keys ctrl+q
 expect_exit "$APP_PID" 0 "Ctrl+Q"
 APP_PID=""

@@ -1,14 +1,19 @@
 #!/usr/bin/env python3
-"""Two things xdotool cannot do, through libX11 directly.
+"""What xdotool cannot do, through libX11 directly.
 
   x11.py close WINDOW   asks the window to close, as a window manager's
                         close button does (WM_DELETE_WINDOW); xdotool's
                         windowclose destroys it behind the client's back
   x11.py cursor         prints the name of the cursor the pointer shows
+  x11.py startup-messages SECONDS
+                        prints each startup-notification message sent to
+                        the root window, one a line, for SECONDS
 """
 import ctypes
 import ctypes.util
+import select
 import sys
+import time
 
 
 def load(name, soname):
@@ -85,6 +90,42 @@ def cursor(display):
     print((image.contents.name or b"").decode())
 
 
+def startup_messages(display, seconds):
+    x11.XDefaultRootWindow.restype = ctypes.c_ulong
+    x11.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
+    x11.XSelectInput.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_long]
+    x11.XConnectionNumber.argtypes = [ctypes.c_void_p]
+    x11.XPending.argtypes = [ctypes.c_void_p]
+    x11.XNextEvent.argtypes = [ctypes.c_void_p, ctypes.POINTER(Event)]
+    x11.XFlush.argtypes = [ctypes.c_void_p]
+    begin = x11.XInternAtom(display, b"_NET_STARTUP_INFO_BEGIN", 0)
+    more = x11.XInternAtom(display, b"_NET_STARTUP_INFO", 0)
+    # The messages go to clients that watch the root's properties.
+    x11.XSelectInput(display, x11.XDefaultRootWindow(display), 1 << 22)
+    x11.XFlush(display)
+    print("listening", flush=True)
+    pieces = {}
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        if not x11.XPending(display):
+            select.select([x11.XConnectionNumber(display)], [], [], 0.1)
+            continue
+        event = Event()
+        x11.XNextEvent(display, ctypes.byref(event))
+        message = event.xclient
+        if message.type != 33 or message.format != 8 or message.message_type not in (begin, more):
+            continue
+        data = ctypes.string_at(ctypes.addressof(message.data), 20)
+        if message.message_type == begin:
+            pieces[message.window] = b""
+        if message.window not in pieces:
+            continue
+        pieces[message.window] += data
+        if b"\0" in data:
+            text = pieces.pop(message.window).split(b"\0")[0]
+            print(text.decode(errors="replace"), flush=True)
+
+
 def main():
     display = x11.XOpenDisplay(None)
     if not display:
@@ -93,6 +134,8 @@ def main():
         close(display, int(sys.argv[2], 0))
     elif len(sys.argv) == 2 and sys.argv[1] == "cursor":
         cursor(display)
+    elif len(sys.argv) == 3 and sys.argv[1] == "startup-messages":
+        startup_messages(display, float(sys.argv[2]))
     else:
         sys.exit(__doc__)
     x11.XCloseDisplay(display)
