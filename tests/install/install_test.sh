@@ -97,6 +97,9 @@ key() {
 [ "$(key Exec)" = "$name" ] || fail "Exec"
 [ "$(key Icon)" = "$name" ] || fail "Icon"
 [ "$(key Categories)" = "Utility;Calculator;" ] || fail "Categories"
+# With it, launchers give each start a startup id, which a second start
+# passes on so that the running copy may bring its window forward.
+[ "$(key StartupNotify)" = true ] || fail "StartupNotify"
 wm_class=$(key StartupWMClass)
 if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$desktop" || fail "desktop-file-validate"
