@@ -37,7 +37,7 @@ QLineEdit* FocusedField(const Window& window) {
   if (auto* bar = dynamic_cast<WindowMenuBar*>(focus)) {
     focus = bar->FocusBefore();
   }
-  return qobject_cast<QLineEdit*>(focus);
+  return focus && focus->window() == n.widget ? qobject_cast<QLineEdit*>(focus) : nullptr;
 }
 
 // The Edit items act on the focused text field, by item name.
