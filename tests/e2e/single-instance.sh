@@ -61,6 +61,11 @@ socket_mode_is_private() {
   expect_eq "socket's owner" "$(id -u)" "$(stat -c %u "$SOCKET")"
 }
 
+# A local socket needs no network library (and its nine dependencies).
+if command -v ldd >/dev/null && ldd "$APP" | grep -q 'libQt6Network'; then
+  fail "the program links QtNetwork"
+fi
+
 start_app
 wait_main_window
 first_main=$MAIN
