@@ -1,5 +1,7 @@
 #include "gui/DisplayGuard.h"
 
+#include <xcb/xcb.h>
+
 #include <QApplication>
 #include <QRegularExpression>
 #include <cstdio>
@@ -77,9 +79,20 @@ void WhileCreating(QtMsgType type, const QMessageLogContext& context, const QStr
   std::_Exit(1);
 }
 
-void WhileRunning(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-  // Qt's xcb plugin says this, then calls exit() from inside the loop.
+// Qt's xcb plugin notices the loss at its next turn, says so and calls
+// exit() from inside the loop; until then, what fails on the way (a shared
+// memory segment, say) may already be said. Either way the connection has
+// broken by now.
+bool DisplayLost(const QString& text) {
   if (text.startsWith("The X11 connection broke")) {
+    return true;
+  }
+  auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+  return x11 && x11->connection() && xcb_connection_has_error(x11->connection()) != 0;
+}
+
+void WhileRunning(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if (DisplayLost(text)) {
     if (State().beforeExit) {
       State().beforeExit();
     }
@@ -95,25 +108,23 @@ void WhileRunning(QtMsgType type, const QMessageLogContext& context, const QStri
 std::unique_ptr<QApplication> CreateApplication(int& argc, char** argv, const String& program) {
   State().program = program;
   State().held.clear();
-  QtMessageHandler previous = qInstallMessageHandler(WhileCreating);
+  QtMessageHandler before = qInstallMessageHandler(WhileCreating);
+  if (before != WhileRunning) {
+    State().previous = before;
+  }
   auto app = std::make_unique<QApplication>(argc, argv);
-  qInstallMessageHandler(previous);
+  qInstallMessageHandler(WhileRunning);
   // Lines that explained no failure are said after all.
   for (const HeldMessage& message : State().held) {
     QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
-    previous(message.type, context, message.text);
+    WhileRunning(message.type, context, message.text);
   }
   State().held.clear();
   return app;
 }
 
-void EndOnDisplayLoss(const String& program, std::function<void()> beforeExit) {
-  State().program = program;
+void OnDisplayLoss(std::function<void()> beforeExit) {
   State().beforeExit = std::move(beforeExit);
-  QtMessageHandler previous = qInstallMessageHandler(WhileRunning);
-  if (previous != WhileRunning) {
-    State().previous = previous;
-  }
 }
 
 }  // namespace fw::detail

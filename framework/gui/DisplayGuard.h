@@ -12,9 +12,10 @@ class QApplication;
 namespace fw::detail {
 
 // The application; when no platform can start, the line names the ones
-// that failed, and DISPLAY where it is the cause.
+// that failed, and DISPLAY where it is the cause. From then on, the loss of
+// the X server ends the program.
 std::unique_ptr<QApplication> CreateApplication(int& argc, char** argv, const String& program);
-// From here on, the loss of the X server runs BEFORE_EXIT, says so and ends.
-void EndOnDisplayLoss(const String& program, std::function<void()> beforeExit);
+// What to do before the program ends for a lost X server.
+void OnDisplayLoss(std::function<void()> beforeExit);
 
 }  // namespace fw::detail

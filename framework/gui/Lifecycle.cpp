@@ -59,7 +59,7 @@ void EnsureApplication() {
   Gui().argv[0] = Program().data();
   Gui().app = detail::CreateApplication(Gui().argc, Gui().argv, Program());
   QApplication::setQuitOnLastWindowClosed(false);
-  detail::EndOnDisplayLoss(Program(), [] {
+  detail::OnDisplayLoss([] {
     if (Gui().reopen) {
       Gui().reopen->Close();
     }

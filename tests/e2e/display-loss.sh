@@ -51,7 +51,7 @@ for when in start loop modal; do
   XVFB_PID=""
   expect_exit "$APP_PID" 1 "the program once the X server went ($when)"
   APP_PID=""
-  expect_eq "lines on stderr" 1 "$(wc -l <"$dir/err")"
+  expect_eq "lines on stderr ($(cat "$dir/err"))" 1 "$(wc -l <"$dir/err")"
   note "it said: $(cat "$dir/err")"
   expect_eq "files left in the working folder" "err out" "$(ls "$dir" | tr '\n' ' ' | sed 's/ $//')"
   [ -e "$socket" ] && fail "the socket is left behind ($when)"
