@@ -7,24 +7,10 @@
 #include <array>
 #include <cerrno>
 
+#include "platform/Descriptor.h"
+
 namespace fw::platform {
 namespace {
-
-class FileDescriptor {
- public:
-  explicit FileDescriptor(int fd) : fd_(fd) {}
-  ~FileDescriptor() {
-    if (fd_ >= 0) {
-      close(fd_);
-    }
-  }
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
 
 bool RegularWithin(const struct stat& status, size_t maxBytes) {
   return S_ISREG(status.st_mode) && status.st_size >= 0 &&
@@ -54,7 +40,7 @@ int OpenRegular(const std::filesystem::path& path, size_t maxBytes) {
 // the kernel's) counts as too large.
 std::optional<size_t> ReadChunks(const std::filesystem::path& path, size_t maxBytes,
                                  const std::function<bool(std::string_view)>& onChunk) {
-  FileDescriptor file(OpenRegular(path, maxBytes));
+  Descriptor file(OpenRegular(path, maxBytes));
   if (file.get() < 0) {
     return std::nullopt;
   }

@@ -36,14 +36,6 @@ print(repr(got), "open")
 PY
 }
 
-# second_start: a second program ends at once with status 0, quietly.
-second_start() {
-  "$APP" >"$WORK/second.out" 2>"$WORK/second.err" &
-  local pid=$!
-  expect_exit "$pid" 0 "a second start"
-  expect_eq "the second start's output" "" "$(cat "$WORK/second.out" "$WORK/second.err")"
-}
-
 # one_main_window TYPED EXPECTED: typing into the percentage field gives
 # EXPECTED, which tells a new window from the old one, and once the program
 # has handled that, there is still exactly one main window.
@@ -75,7 +67,7 @@ expect_eq "lock's mode" "-rw-------" "$(stat -c %A "$LOCK")"
 socket_mode_is_private
 
 note "second start while the main window is open"
-second_start
+start_second_copy
 one_main_window 1 1
 expect_eq "main window after the re-open request" "$first_main" "$MAIN"
 
@@ -83,7 +75,7 @@ note "second start after the main window was closed"
 close_window "$MAIN"
 wait_for "the main window to close" has_windows_titled "$TITLE" 0
 expect_running "main window closed"
-second_start
+start_second_copy
 wait_main_window
 # A new window, with empty fields.
 one_main_window 2 2
@@ -95,7 +87,7 @@ client "" >"$WORK/idle-client" &
 idle=$!
 EXTRA_PIDS+=("$idle")
 # A silent client that holds its connection does not block a real request.
-second_start
+start_second_copy
 wait_exit "$idle"
 expect_eq "an idle client's connection" "b'' closed" "$(cat "$WORK/idle-client")"
 expect_running "after stray clients"
@@ -110,7 +102,7 @@ s.sendall(b"aevt rapp\n")
 s.close()
 PY
 kill -PIPE "$APP_PID"
-second_start
+start_second_copy
 expect_running "after a client hung up"
 one_main_window 4 234
 
@@ -124,7 +116,7 @@ python3 -c 'import socket, sys; socket.socket(socket.AF_UNIX).bind(sys.argv[1])'
 start_app
 wait_main_window
 socket_mode_is_private
-second_start
+start_second_copy
 one_main_window 5 5
 
 keys ctrl+q
