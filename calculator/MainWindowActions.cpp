@@ -4,12 +4,24 @@
 #include "calculator/PercentRules.h"
 #include "common/SharedTexts.h"
 #include "dialogs/Globals.h"
+#include "gui/Applications.h"
 
 using fw::Ref;
 
 namespace {
 constexpr int32_t kReturn = 13;
-}
+
+// "Calculator.app" is the entry named Calculator, else the desktop's own
+// calculator ("KCalc", "MATE Calculator"), which only its category tells.
+// This program is in that category too, and a second copy of it would only
+// hand over to this one: its entry (the id the install rules give it) and
+// any entry that starts this executable never count.
+const fw::MappedApplication kCalculatorApp("Calculator.app",
+                                           {.name = "Calculator",
+                                            .category = "Calculator",
+                                            .skippedIds = {"zazudedid-idarero.desktop"},
+                                            .skipOwnExecutable = true});
+}  // namespace
 
 bool MainWindow::edPercent_KeyDown(fw::TextField&, const fw::String& key) {
   if (fw::Asc(key) == kReturn) {

@@ -56,4 +56,18 @@ enum class DesktopFit {
 DesktopFit FitFor(const DesktopEntry& entry, const std::vector<String>& desktops);
 bool HasCategory(const DesktopEntry& entry, std::string_view category);
 
+// What a search of the installed applications' entries looks for. Only
+// entries of applications that are installed (TryExec) count.
+struct DesktopEntryQuery {
+  // The first entry of this Name in search order wins; empty: none.
+  String name;
+  // Else the first in this category meant for the current desktop, then the
+  // first not kept from it, then any; empty: none.
+  String category;
+  // Desktop file ids ("org.example.App.desktop") that are never chosen.
+  std::vector<String> skippedIds;
+  // Nor an entry whose Exec starts the running executable.
+  bool skipOwnExecutable = false;
+};
+
 }  // namespace fw

@@ -1,11 +1,12 @@
 #pragma once
 // The Applications folder of a Linux desktop: installed desktop entries
 // (freedesktop.org .desktop files) stand in for application bundles, so a
-// child named "X.app" is the entry whose Name is X; "Calculator.app" is,
-// failing that, the desktop's calculator found by its category.
+// child named "X.app" is the entry whose Name is X, unless the program maps
+// that child to an entry of its own choice.
 #include <optional>
 #include <vector>
 
+#include "core/DesktopEntry.h"
 #include "gui/FolderItem.h"
 
 namespace fw {
@@ -21,6 +22,14 @@ class ApplicationsFolder : public FolderItem {
 
  private:
   std::vector<std::filesystem::path> searchPath_;
+};
+
+// Makes the Applications folder's child `bundleName` ("Calculator.app")
+// the entry the query finds, for as long as the program runs. Held at
+// namespace scope, so that the mapping is in place before any search.
+class MappedApplication {
+ public:
+  MappedApplication(const String& bundleName, DesktopEntryQuery query);
 };
 
 // One desktop entry, found or not.

@@ -22,10 +22,6 @@ constexpr int kMaxDepth = 8;
 constexpr size_t kMaxFoldersEntered = 256;
 constexpr size_t kMaxEntriesLookedAt = 20000;
 
-bool EndsWith(std::string_view text, std::string_view suffix) {
-  return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
-}
-
 const char* NonEmptyEnv(const char* name) {
   const char* value = std::getenv(name);
   return value && *value ? value : nullptr;
@@ -82,7 +78,8 @@ class Walk {
         if (depth < kMaxDepth) {
           Folder(entry.path(), relative / name, depth + 1);
         }
-      } else if (EndsWith(name.native(), kDesktopSuffix) && entry.is_regular_file(typeError)) {
+      } else if (std::string_view(name.native()).ends_with(kDesktopSuffix) &&
+                 entry.is_regular_file(typeError)) {
         found_.push_back(relative / name);
       }
     }

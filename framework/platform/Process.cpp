@@ -55,6 +55,19 @@ bool ProgramInstalled(const String& program) {
                                                       : !SearchPath(program).empty();
 }
 
+bool IsThisExecutable(const String& program) {
+  if (program.empty()) {
+    return false;
+  }
+  auto resolved = ResolveProgram(program);
+  // stat follows the links; /proc/self/exe is the file itself.
+  struct stat candidate {};
+  struct stat self {};
+  return !resolved.empty() && stat(resolved.c_str(), &candidate) == 0 &&
+         stat("/proc/self/exe", &self) == 0 && candidate.st_dev == self.st_dev &&
+         candidate.st_ino == self.st_ino;
+}
+
 int32_t LaunchDetached(const std::vector<String>& argv) {
   if (argv.empty() || argv[0].empty()) {
     return ENOENT;

@@ -117,6 +117,33 @@ TEST_F(Launch, ACalculatorStartsWithoutAMessage) {
   EXPECT_EQ(fw::OpenWindows().size(), 1u);
 }
 
+TEST_F(Launch, ThisProgramsOwnEntryIsNeverLaunched) {
+  // In the category and first in the folder, known by its id and by what it
+  // starts; should the copy be launched, it only lists the tests.
+  const std::string self = fs::read_symlink("/proc/self/exe").string();
+  const std::string calc = "Categories=Utility;Calculator;\n";
+  applications_->AddEntry("zazudedid-idarero.desktop",
+                          "[Desktop Entry]\nType=Application\nName=Zazudedid Idarero\nExec=" +
+                              Marker().string() + "\n" + calc);
+  applications_->AddEntry("a-copy.desktop", "[Desktop Entry]\nType=Application\nName=Copy\nExec=" +
+                                                self + " --gtest_list_tests\n" + calc);
+  PressLaunch();
+  EXPECT_EQ(ShownMessage(), kMissing + applications_->Folder().string());
+  Ref<NotifyWindow> message = OpenMessage();
+  ASSERT_FALSE(message.IsNil());
+  Click(Button(message->btnOk()));
+
+  fs::path script = root_ / "other-calculator.sh";
+  std::ofstream(script) << "#!/bin/sh\necho started >> \"$1\"\n";
+  fs::permissions(script, fs::perms::owner_all);
+  applications_->AddEntry("zz-other.desktop",
+                          "[Desktop Entry]\nType=Application\nName=Other\nExec=\"" +
+                              script.string() + "\" \"" + Marker().string() + "\"\n" + calc);
+  PressLaunch();
+  EXPECT_EQ(StartsWithin(1), 1);
+  EXPECT_TRUE(OpenMessage().IsNil());
+}
+
 TEST_F(Launch, EveryPressLaunchesAgain) {
   AddCalculator();
   PressLaunch();

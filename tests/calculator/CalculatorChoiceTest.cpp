@@ -1,17 +1,21 @@
 // Which entry "Calculator.app" stands for: the one named Calculator, else
-// the desktop's calculator by its category.
+// the desktop's calculator by its category, and never this program.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
 #include <vector>
 
-#include "ApplicationsFixture.h"
+#include "Framework.h"
+#include "support/DesktopEntriesFixture.h"
 
-namespace fw {
 namespace {
 
 namespace fs = std::filesystem;
+using fw::Entry;
+using fw::FolderItem;
+using fw::Ref;
+using fw::WriteFile;
 
 std::string InCategory(const std::string& name, const std::string& keys) {
   return Entry(name, "true", keys);
@@ -32,7 +36,7 @@ struct ChoiceCase {
   std::string foundRelative;
 };
 
-class CalculatorChoiceTest : public ApplicationsTest {
+class CalculatorChoiceTest : public fw::DesktopEntriesTest {
  protected:
   void Check(const std::vector<ChoiceCase>& cases, const std::string& asked = "Calculator.app") {
     for (const auto& c : cases) {
@@ -42,7 +46,7 @@ class CalculatorChoiceTest : public ApplicationsTest {
       for (const auto& file : c.files) {
         Write(file.dataDir, file.relative, file.text);
       }
-      Ref<FolderItem> item = Find(asked);
+      Ref<FolderItem> item = fw::SpecialFolder::Applications()->Child(asked);
       ASSERT_FALSE(item.IsNil());
       if (c.foundDir.empty()) {
         EXPECT_FALSE(item->Exists());
@@ -218,5 +222,49 @@ TEST_F(CalculatorChoiceTest, OtherNamesAreFoundByNameOnly) {
       "TextEditor.app");
 }
 
+TEST_F(CalculatorChoiceTest, NeverThisProgram) {
+  // This program's entry as installed; its command is a link to the
+  // running executable on PATH.
+  const fs::path bin = root_ / "bin";
+  fs::create_directories(bin);
+  fs::create_symlink(fs::read_symlink("/proc/self/exe"), bin / "zazudedid-idarero");
+  setenv("PATH", bin.c_str(), 1);
+  const std::string calc = "Categories=Utility;Calculator;\n";
+  const std::string ours = Entry("Zazudedid Idarero", "zazudedid-idarero", calc);
+  // The same entry under another id, by its path or by the link.
+  const std::string oursByPath =
+      Entry("Copy", fs::read_symlink("/proc/self/exe").string() + " %U", calc);
+  const std::string oursByLink =
+      Entry("Copy", "\"" + (bin / "zazudedid-idarero").string() + "\"", calc);
+  Check({
+      {"only ours", nullptr, {{"home", "zazudedid-idarero.desktop", ours}}, "", ""},
+      {"ours by its id, whatever it starts",
+       nullptr,
+       {{"home", "zazudedid-idarero.desktop", Entry("Zazudedid Idarero", "true", calc)}},
+       "",
+       ""},
+      {"ours first in search order, then another",
+       nullptr,
+       {{"home", "zazudedid-idarero.desktop", ours},
+        {"first", "a.desktop", oursByPath},
+        {"first", "b.desktop", oursByLink},
+        {"second", "kcalc.desktop", InCategory("KCalc", calc)}},
+       "second",
+       "kcalc.desktop"},
+      {"ours meant for the desktop, another not",
+       "KDE",
+       {{"first", "zazudedid-idarero.desktop",
+         Entry("Zazudedid Idarero", "zazudedid-idarero", "Categories=KDE;Calculator;\n")},
+        {"first", "other.desktop", InCategory("Other", calc)}},
+       "first",
+       "other.desktop"},
+      {"named Calculator but starting this program",
+       nullptr,
+       {{"home", "calc.desktop", Entry("Calculator", "zazudedid-idarero")},
+        {"second", "kcalc.desktop", InCategory("KCalc", calc)}},
+       "second",
+       "kcalc.desktop"},
+  });
+}
+
 }  // namespace
-}  // namespace fw
