@@ -2,7 +2,8 @@
 # "Launch calculator": a desktop entry named Calculator is started from the
 # user's or the system's applications folders, else the entry in the
 # Calculator category meant for the current desktop; without one, or when it
-# cannot run, a modal message says so and OK (Return) dismisses it.
+# cannot run, a modal message says so and OK (Return) dismisses it. This
+# program's own entry, installed and in the category, is never launched.
 source "$(dirname "$0")/lib.sh"
 e2e_init "$@"
 
@@ -132,6 +133,28 @@ click_main "${BTN_LAUNCH[@]}"
 wait_for "a fourth launch" file_has_lines "$MARKER" 4
 takes_input 25 8 10.00
 [ ! -e "$WRONG" ] || fail "the wrong calculator was launched"
+expect_eq "windows titled '$TITLE'" 1 "$(count_lines "$(windows_titled "$TITLE")")"
+
+note "only this program's entry, installed as the install rules do"
+rm -f "$XDG_DATA_HOME"/applications/*.desktop "$WORK"/data-dirs/*/applications/*.desktop
+# The command is a relative link to the executable, as installed.
+ln -s "$(realpath --relative-to="$WORK/bin" "$APP")" "$WORK/bin/zazudedid-idarero"
+cp "$(dirname "$0")/../../packaging/zazudedid-idarero.desktop" "$WORK/data-dirs/one/applications/"
+# The same entry under another id: only what its Exec starts tells it.
+sed 's/^Name=.*/Name=Copy of ours/' "$WORK/data-dirs/one/applications/zazudedid-idarero.desktop" \
+  >"$WORK/data-dirs/one/applications/a-copy.desktop"
+click_main "${BTN_LAUNCH[@]}"
+expect_message "only this program's entry"
+takes_input 10 30 33.00
+
+note "this program's entry before another calculator"
+category_entry "$WORK/data-dirs/two" z-other.desktop "$WORK/bin/fake-calculator" \
+  "Categories=Utility;Calculator;"
+click_main "${BTN_LAUNCH[@]}"
+# A click launches one entry: the other calculator's, so none of ours.
+wait_for "a fifth launch" file_has_lines "$MARKER" 5
+takes_input 40 5 7.00
+expect_eq "launches" 5 "$(wc -l <"$MARKER")"
 expect_eq "windows titled '$TITLE'" 1 "$(count_lines "$(windows_titled "$TITLE")")"
 
 keys ctrl+q

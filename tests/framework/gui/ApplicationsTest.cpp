@@ -205,6 +205,21 @@ TEST_F(ApplicationsTest, RefusedNamesAreNil) {
   }
 }
 
+TEST_F(ApplicationsTest, AMappedChildIsWhatItsQueryFinds) {
+  DesktopEntryQuery editor;
+  editor.name = "Editor";
+  editor.category = "TextEditor";
+  editor.skippedIds = {"mine.desktop"};
+  static const MappedApplication mapped("Editor.app", editor);
+  Write("home", "mine.desktop", Entry("Editor"));
+  Write("first", "notes.desktop", Entry("Notes", "true", "Categories=TextEditor;\n"));
+  Write("first", "TextEditor.desktop", Entry("TextEditor"));
+  EXPECT_EQ(Apps("first") / "notes.desktop", Find("Editor.app")->Path());
+  // Mapped by its whole name only; others are still found by their Name.
+  EXPECT_FALSE(Find("editor.app")->Exists());
+  EXPECT_EQ(Apps("first") / "TextEditor.desktop", Find("TextEditor.app")->Path());
+}
+
 TEST_F(ApplicationsTest, BareDotAppMatchesNoNamelessEntry) {
   Write("home", "nameless.desktop", "[Desktop Entry]\nType=Application\nName=\nExec=true\n");
   Ref<FolderItem> item = Find(".app");
