@@ -1,32 +1,48 @@
 #pragma once
 #include "Framework.h"
+#include "calculator/MainWindowLayout.h"
+#include "common/Pictures.h"
 
 // The window that reads "What's [percentage] % of [value]" and shows the
 // amount, the value plus it and the value minus it.
-class MainWindow : public fw::Window {
+class MainWindow : public fw::WindowClass<MainWindow> {
+  static constexpr fw::CodeSetFont kUnit0{.TextUnit = 0};
+  static constexpr fw::CodeSetFont kSmall{.TextSize = 11.0f, .TextUnit = 0};
+
  public:
   static constexpr const char* kFullClassName = "MainWindow.MainWindow";
-  MainWindow() : fw::Window(kFullClassName) {}
-  // The open main window, or a new one.
-  static fw::Ref<MainWindow> Instance();
 
   void Layout() override;
-  void CreateControls() override;
-  void CreateControls0();
 
-  fw::Ref<fw::StaticText> StaticText1() const;
-  fw::Ref<fw::TextField> edPercent() const;
-  fw::Ref<fw::TextField> edValue() const;
-  fw::Ref<fw::StaticText> stPlus() const;
-  fw::Ref<fw::StaticText> stMinus() const;
-  fw::Ref<fw::PushButton> btnCalc() const;
-  fw::Ref<fw::PushButton> btnClear() const;
-  fw::Ref<fw::StaticText> stAmount() const;
-  fw::Ref<fw::StaticText> StaticText2() const;
-  fw::Ref<fw::StaticText> stClick() const;
-  fw::Ref<fw::PushButton> btnCalc1() const;
-  fw::Ref<fw::StaticText> stInfo2() const;
-  fw::Ref<fw::Canvas> Canvas1() const;
+  // The controls, in creation order: each is its accessor, and says how it
+  // is made.
+  fw::ControlSlot<MainWindowLayout::StaticText1> StaticText1{this, kUnit0};
+  fw::ControlSlot<MainWindowLayout::edPercent> edPercent{
+      this, kUnit0, {fw::Bind<fw::events::KeyDown>(&MainWindow::edPercent_KeyDown)}};
+  fw::ControlSlot<MainWindowLayout::edValue> edValue{
+      this, kUnit0, {fw::Bind<fw::events::KeyDown>(&MainWindow::edValue_KeyDown)}};
+  fw::ControlSlot<MainWindowLayout::stPlus> stPlus{
+      this, kUnit0, {fw::Bind<fw::events::MouseDown>(&MainWindow::stPlus_MouseDown)}};
+  fw::ControlSlot<MainWindowLayout::stMinus> stMinus{
+      this, kUnit0, {fw::Bind<fw::events::MouseDown>(&MainWindow::stMinus_MouseDown)}};
+  fw::ControlSlot<MainWindowLayout::btnCalc> btnCalc{
+      this, kUnit0, {fw::Bind<fw::events::Action>(&MainWindow::btnCalc_Action)}};
+  fw::ControlSlot<MainWindowLayout::btnClear> btnClear{
+      this, kUnit0, {fw::Bind<fw::events::Action>(&MainWindow::btnClear_Action)}};
+  fw::ControlSlot<MainWindowLayout::stAmount> stAmount{
+      this, kUnit0, {fw::Bind<fw::events::MouseDown>(&MainWindow::stAmount_MouseDown)}};
+  fw::ControlSlot<MainWindowLayout::StaticText2> StaticText2{this, kUnit0};
+  fw::ControlSlot<MainWindowLayout::stClick> stClick{this, kSmall};
+  fw::ControlSlot<MainWindowLayout::btnCalc1> btnCalc1{
+      this, kUnit0, {fw::Bind<fw::events::Action>(&MainWindow::btnCalc1_Action)}};
+  fw::ControlSlot<MainWindowLayout::stInfo2> stInfo2{
+      this,
+      kSmall,
+      {fw::Bind<fw::events::MouseEnter>(&MainWindow::stInfo2_MouseEnter),
+       fw::Bind<fw::events::MouseExit>(&MainWindow::stInfo2_MouseExit),
+       fw::Bind<fw::events::MouseDown>(&MainWindow::stInfo2_MouseDown)}};
+  fw::ControlSlot<MainWindowLayout::Canvas1> Canvas1{
+      this, [](fw::Canvas& canvas) { canvas.Backdrop(App48()); }};
 
   bool edPercent_KeyDown(fw::TextField& me, const fw::String& key);
   bool edValue_KeyDown(fw::TextField& me, const fw::String& key);

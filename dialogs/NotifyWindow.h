@@ -1,20 +1,22 @@
 #pragma once
 #include "Framework.h"
+#include "dialogs/NotifyWindowLayout.h"
 
 // The modal message window: the alert picture, a message and OK.
-class NotifyWindow : public fw::Window {
+class NotifyWindow : public fw::WindowClass<NotifyWindow> {
+  static constexpr fw::CodeSetFont kUnit0{.TextUnit = 0};
+
  public:
   static constexpr const char* kFullClassName = "NotifyWindow.NotifyWindow";
-  NotifyWindow() : fw::Window(kFullClassName) {}
-  static fw::Ref<NotifyWindow> Instance();
 
   void Layout() override;
-  void CreateControls() override;
-  void CreateControls0();
 
-  fw::Ref<fw::PushButton> btnOk() const;
-  fw::Ref<fw::StaticText> stMsg() const;
-  fw::Ref<fw::Canvas> Canvas1() const;
+  // The controls, in creation order: each is its accessor, and says how it
+  // is made. Globals.ErrorMsg gives the picture at every message.
+  fw::ControlSlot<NotifyWindowLayout::btnOk> btnOk{
+      this, kUnit0, {fw::Bind<fw::events::Action>(&NotifyWindow::btnOk_Action)}};
+  fw::ControlSlot<NotifyWindowLayout::stMsg> stMsg{this, kUnit0};
+  fw::ControlSlot<NotifyWindowLayout::Canvas1> Canvas1{this};
 
   void btnOk_Action(fw::PushButton& me);
   void Event_Open() override;

@@ -9,3 +9,4 @@
 #include "gui/FolderItem.h"
 #include "gui/Lifecycle.h"
 #include "gui/Window.h"
+#include "gui/WindowClass.h"

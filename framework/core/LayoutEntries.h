@@ -1,11 +1,12 @@
 #pragma once
-// Rows of the layout tables: one struct per class, its fields in the order in
-// which the class's blobs list their entries, with the values that all
-// controls of the class share as defaults. A layout writes a row with
-// designated initializers for what differs; a window's row gives its blob
-// with Blob, a control's row its name and blob with ControlLayoutOf:
-//   constexpr fw::layout::StaticText kLabel{.Name = "StaticText1", .Left = 183};
-//   const fw::layout::ControlLayout Label = fw::layout::ControlLayoutOf<kLabel>;
+// Rows of the layout tables. Each class's properties are listed once, in the
+// order in which its blobs give them, with the values that all windows or
+// controls of the class share as defaults; the list gives the row struct and
+// its blob entries. A layout writes a row with designated initializers for
+// what differs; a control's row is named after the control, so the name is
+// written once:
+//   FW_CONTROL_ROW(StaticText, StaticText1, .Left = 183, .Text = "% of");
+//   fw::layout::BlobOf<StaticText1>  // the bytes, made at compile time
 #include <array>
 #include <cstdint>
 #include <limits>
@@ -21,319 +22,187 @@ inline constexpr int32_t kNoControlArray = std::numeric_limits<int32_t>::min();
 inline constexpr Color kBlack = Color::RGB(0x000000);
 inline constexpr Color kWhite = Color::RGB(0xFFFFFF);
 
-// A window's own blob. The windows of the system differ in Placement, size,
-// Frame, Title, CloseButton, LiveResize and MinimizeButton, which every row
-// gives; the other defaults are what they all share.
+// Each list gives P(type, property, default) per property. The windows of
+// the system differ in Placement, size, Frame, Title, CloseButton,
+// LiveResize and MinimizeButton, which every window row gives.
+// clang-format off
+#define FW_LAYOUT_WINDOW(P) \
+  P(int32_t, Placement, 0) \
+  P(int32_t, Width, 0) \
+  P(int32_t, Height, 0) \
+  P(int32_t, MinWidth, 64) \
+  P(int32_t, MinHeight, 64) \
+  P(int32_t, MaxWidth, 32000) \
+  P(int32_t, MaxHeight, 32000) \
+  P(int32_t, Frame, 0) \
+  P(bool, Composite, false) \
+  P(bool, HasBackColor, false) \
+  P(Color, BackColor, kWhite) \
+  P(std::string_view, Title, {}) \
+  P(bool, Visible, true) \
+  P(bool, FullScreen, false) \
+  P(bool, MenuBarVisible, true) \
+  P(bool, CloseButton, true) \
+  P(bool, Resizeable, false) \
+  P(bool, LiveResize, true) \
+  P(bool, MaximizeButton, false) \
+  P(bool, MinimizeButton, false) \
+  P(int32_t, MacProcID, 0)
+
+#define FW_LAYOUT_CONTROL(P) \
+  P(std::string_view, Name, {}) \
+  P(int32_t, Index, kNoControlArray) \
+  P(int32_t, Left, 0) \
+  P(int32_t, Top, 0) \
+  P(int32_t, Width, 0) \
+  P(int32_t, Height, 0) \
+  P(bool, LockLeft, false) \
+  P(bool, LockTop, false) \
+  P(bool, LockRight, false) \
+  P(bool, LockBottom, false) \
+  P(int32_t, TabPanelIndex, 0) \
+  P(int32_t, TabIndex, 0)
+
+#define FW_LAYOUT_STATIC_TEXT(P) \
+  FW_LAYOUT_CONTROL(P) \
+  P(std::string_view, Text, "") \
+  P(int32_t, TextAlign, 0) \
+  P(Color, TextColor, kBlack) \
+  P(bool, Multiline, false) \
+  P(bool, Enabled, true) \
+  P(bool, Visible, true) \
+  P(bool, Selectable, false) \
+  P(bool, Transparent, false) \
+  P(std::string_view, HelpTag, "") \
+  P(bool, AutoDeactivate, true) \
+  P(std::string_view, TextFont, "System") \
+  P(bool, Bold, false) \
+  P(bool, Italic, false) \
+  P(bool, Underline, false) \
+  P(std::string_view, DataSource, "") \
+  P(std::string_view, DataField, "") \
+  P(std::string_view, InitialParent, "")
+
+#define FW_LAYOUT_TEXT_FIELD(P) \
+  FW_LAYOUT_CONTROL(P) \
+  P(bool, TabStop, true) \
+  P(bool, Border, true) \
+  P(bool, Password, false) \
+  P(bool, UseFocusRing, true) \
+  P(Color, TextColor, kBlack) \
+  P(Color, BackColor, kWhite) \
+  P(bool, Enabled, true) \
+  P(std::string_view, Format, "") \
+  P(bool, Visible, true) \
+  P(std::string_view, HelpTag, "") \
+  P(bool, AutoDeactivate, true) \
+  P(std::string_view, TextFont, "System") \
+  P(bool, Bold, false) \
+  P(bool, Italic, false) \
+  P(bool, Underline, false) \
+  P(std::string_view, CueText, "") \
+  P(std::string_view, Text, "") \
+  P(std::string_view, Mask, "") \
+  P(bool, ReadOnly, false) \
+  P(int32_t, LimitText, 0) \
+  P(bool, AcceptTabs, false) \
+  P(int32_t, Alignment, 0) \
+  P(std::string_view, DataSource, "") \
+  P(std::string_view, DataField, "") \
+  P(std::string_view, InitialParent, "")
+
+#define FW_LAYOUT_PUSH_BUTTON(P) \
+  FW_LAYOUT_CONTROL(P) \
+  P(bool, TabStop, true) \
+  P(std::string_view, Caption, "") \
+  P(bool, Default, false) \
+  P(bool, Cancel, false) \
+  P(bool, Enabled, true) \
+  P(bool, Visible, true) \
+  P(std::string_view, HelpTag, "") \
+  P(bool, AutoDeactivate, true) \
+  P(std::string_view, TextFont, "System") \
+  P(bool, Bold, false) \
+  P(bool, Italic, false) \
+  P(bool, Underline, false) \
+  P(std::string_view, InitialParent, "")
+
+#define FW_LAYOUT_CANVAS(P) \
+  FW_LAYOUT_CONTROL(P) \
+  P(bool, TabStop, true) \
+  P(bool, Visible, true) \
+  P(std::string_view, HelpTag, "") \
+  P(bool, AutoDeactivate, true) \
+  P(bool, Enabled, true) \
+  P(bool, UseFocusRing, true) \
+  P(bool, AcceptFocus, false) \
+  P(bool, AcceptTabs, false) \
+  P(bool, DoubleBuffer, false) \
+  P(bool, EraseBackground, true) \
+  P(std::string_view, InitialParent, "")
+
+// clang-format on
+
+#define FW_LAYOUT_FIELD(type, property, value) type property = value;
+#define FW_LAYOUT_ENTRY(type, property, value) blob::Entry{#property, row.property},
+
 struct Window {
-  int32_t Placement = 0;
-  int32_t Width = 0;
-  int32_t Height = 0;
-  int32_t MinWidth = 64;
-  int32_t MinHeight = 64;
-  int32_t MaxWidth = 32000;
-  int32_t MaxHeight = 32000;
-  int32_t Frame = 0;
-  bool Composite = false;
-  bool HasBackColor = false;
-  Color BackColor = kWhite;
-  std::string_view Title;
-  bool Visible = true;
-  bool FullScreen = false;
-  bool MenuBarVisible = true;
-  bool CloseButton = true;
-  bool Resizeable = false;
-  bool LiveResize = true;
-  bool MaximizeButton = false;
-  bool MinimizeButton = false;
-  int32_t MacProcID = 0;
+  FW_LAYOUT_WINDOW(FW_LAYOUT_FIELD)
 };
-
 struct StaticText {
-  std::string_view Name;
-  int32_t Index = kNoControlArray;
-  int32_t Left = 0;
-  int32_t Top = 0;
-  int32_t Width = 0;
-  int32_t Height = 0;
-  bool LockLeft = false;
-  bool LockTop = false;
-  bool LockRight = false;
-  bool LockBottom = false;
-  int32_t TabPanelIndex = 0;
-  int32_t TabIndex = 0;
-  std::string_view Text = "";
-  int32_t TextAlign = 0;
-  Color TextColor = kBlack;
-  bool Multiline = false;
-  bool Enabled = true;
-  bool Visible = true;
-  bool Selectable = false;
-  bool Transparent = false;
-  std::string_view HelpTag = "";
-  bool AutoDeactivate = true;
-  std::string_view TextFont = "System";
-  bool Bold = false;
-  bool Italic = false;
-  bool Underline = false;
-  std::string_view DataSource = "";
-  std::string_view DataField = "";
-  std::string_view InitialParent = "";
+  FW_LAYOUT_STATIC_TEXT(FW_LAYOUT_FIELD)
 };
-
 struct TextField {
-  std::string_view Name;
-  int32_t Index = kNoControlArray;
-  int32_t Left = 0;
-  int32_t Top = 0;
-  int32_t Width = 0;
-  int32_t Height = 0;
-  bool LockLeft = false;
-  bool LockTop = false;
-  bool LockRight = false;
-  bool LockBottom = false;
-  int32_t TabPanelIndex = 0;
-  int32_t TabIndex = 0;
-  bool TabStop = true;
-  bool Border = true;
-  bool Password = false;
-  bool UseFocusRing = true;
-  Color TextColor = kBlack;
-  Color BackColor = kWhite;
-  bool Enabled = true;
-  std::string_view Format = "";
-  bool Visible = true;
-  std::string_view HelpTag = "";
-  bool AutoDeactivate = true;
-  std::string_view TextFont = "System";
-  bool Bold = false;
-  bool Italic = false;
-  bool Underline = false;
-  std::string_view CueText = "";
-  std::string_view Text = "";
-  std::string_view Mask = "";
-  bool ReadOnly = false;
-  int32_t LimitText = 0;
-  bool AcceptTabs = false;
-  int32_t Alignment = 0;
-  std::string_view DataSource = "";
-  std::string_view DataField = "";
-  std::string_view InitialParent = "";
+  FW_LAYOUT_TEXT_FIELD(FW_LAYOUT_FIELD)
 };
-
 struct PushButton {
-  std::string_view Name;
-  int32_t Index = kNoControlArray;
-  int32_t Left = 0;
-  int32_t Top = 0;
-  int32_t Width = 0;
-  int32_t Height = 0;
-  bool LockLeft = false;
-  bool LockTop = false;
-  bool LockRight = false;
-  bool LockBottom = false;
-  int32_t TabPanelIndex = 0;
-  int32_t TabIndex = 0;
-  bool TabStop = true;
-  std::string_view Caption = "";
-  bool Default = false;
-  bool Cancel = false;
-  bool Enabled = true;
-  bool Visible = true;
-  std::string_view HelpTag = "";
-  bool AutoDeactivate = true;
-  std::string_view TextFont = "System";
-  bool Bold = false;
-  bool Italic = false;
-  bool Underline = false;
-  std::string_view InitialParent = "";
+  FW_LAYOUT_PUSH_BUTTON(FW_LAYOUT_FIELD)
 };
-
 struct Canvas {
-  std::string_view Name;
-  int32_t Index = kNoControlArray;
-  int32_t Left = 0;
-  int32_t Top = 0;
-  int32_t Width = 0;
-  int32_t Height = 0;
-  bool LockLeft = false;
-  bool LockTop = false;
-  bool LockRight = false;
-  bool LockBottom = false;
-  int32_t TabPanelIndex = 0;
-  int32_t TabIndex = 0;
-  bool TabStop = true;
-  bool Visible = true;
-  std::string_view HelpTag = "";
-  bool AutoDeactivate = true;
-  bool Enabled = true;
-  bool UseFocusRing = true;
-  bool AcceptFocus = false;
-  bool AcceptTabs = false;
-  bool DoubleBuffer = false;
-  bool EraseBackground = true;
-  std::string_view InitialParent = "";
+  FW_LAYOUT_CANVAS(FW_LAYOUT_FIELD)
 };
 
-// An array of the wrong length does not compile: Entry has no default.
-constexpr std::array<blob::Entry, 21> EntriesOf(const Window& w) {
-  return {{
-      {"Placement", w.Placement},
-      {"Width", w.Width},
-      {"Height", w.Height},
-      {"MinWidth", w.MinWidth},
-      {"MinHeight", w.MinHeight},
-      {"MaxWidth", w.MaxWidth},
-      {"MaxHeight", w.MaxHeight},
-      {"Frame", w.Frame},
-      {"Composite", w.Composite},
-      {"HasBackColor", w.HasBackColor},
-      {"BackColor", w.BackColor},
-      {"Title", w.Title},
-      {"Visible", w.Visible},
-      {"FullScreen", w.FullScreen},
-      {"MenuBarVisible", w.MenuBarVisible},
-      {"CloseButton", w.CloseButton},
-      {"Resizeable", w.Resizeable},
-      {"LiveResize", w.LiveResize},
-      {"MaximizeButton", w.MaximizeButton},
-      {"MinimizeButton", w.MinimizeButton},
-      {"MacProcID", w.MacProcID},
-  }};
+constexpr auto EntriesOf(const Window& row) {
+  return std::array{FW_LAYOUT_WINDOW(FW_LAYOUT_ENTRY)};
+}
+constexpr auto EntriesOf(const StaticText& row) {
+  return std::array{FW_LAYOUT_STATIC_TEXT(FW_LAYOUT_ENTRY)};
+}
+constexpr auto EntriesOf(const TextField& row) {
+  return std::array{FW_LAYOUT_TEXT_FIELD(FW_LAYOUT_ENTRY)};
+}
+constexpr auto EntriesOf(const PushButton& row) {
+  return std::array{FW_LAYOUT_PUSH_BUTTON(FW_LAYOUT_ENTRY)};
+}
+constexpr auto EntriesOf(const Canvas& row) {
+  return std::array{FW_LAYOUT_CANVAS(FW_LAYOUT_ENTRY)};
 }
 
-constexpr std::array<blob::Entry, 29> EntriesOf(const StaticText& c) {
-  return {{
-      {"Name", c.Name},
-      {"Index", c.Index},
-      {"Left", c.Left},
-      {"Top", c.Top},
-      {"Width", c.Width},
-      {"Height", c.Height},
-      {"LockLeft", c.LockLeft},
-      {"LockTop", c.LockTop},
-      {"LockRight", c.LockRight},
-      {"LockBottom", c.LockBottom},
-      {"TabPanelIndex", c.TabPanelIndex},
-      {"TabIndex", c.TabIndex},
-      {"Text", c.Text},
-      {"TextAlign", c.TextAlign},
-      {"TextColor", c.TextColor},
-      {"Multiline", c.Multiline},
-      {"Enabled", c.Enabled},
-      {"Visible", c.Visible},
-      {"Selectable", c.Selectable},
-      {"Transparent", c.Transparent},
-      {"HelpTag", c.HelpTag},
-      {"AutoDeactivate", c.AutoDeactivate},
-      {"TextFont", c.TextFont},
-      {"Bold", c.Bold},
-      {"Italic", c.Italic},
-      {"Underline", c.Underline},
-      {"DataSource", c.DataSource},
-      {"DataField", c.DataField},
-      {"InitialParent", c.InitialParent},
-  }};
+#undef FW_LAYOUT_FIELD
+#undef FW_LAYOUT_ENTRY
+
+// A control whose blob leaves its class's order: its entries as they stand,
+// for a control of the class whose row it replaces.
+template <class Row, std::size_t N>
+struct Entries {
+  std::array<blob::Entry, N> entries;
+};
+template <class Row, std::size_t N>
+constexpr Entries<Row, N> EntriesFor(const std::array<blob::Entry, N>& entries) {
+  return {entries};
+}
+template <class Row, std::size_t N>
+constexpr auto EntriesOf(const Entries<Row, N>& table) {
+  return table.entries;
 }
 
-constexpr std::array<blob::Entry, 37> EntriesOf(const TextField& c) {
-  return {{
-      {"Name", c.Name},
-      {"Index", c.Index},
-      {"Left", c.Left},
-      {"Top", c.Top},
-      {"Width", c.Width},
-      {"Height", c.Height},
-      {"LockLeft", c.LockLeft},
-      {"LockTop", c.LockTop},
-      {"LockRight", c.LockRight},
-      {"LockBottom", c.LockBottom},
-      {"TabPanelIndex", c.TabPanelIndex},
-      {"TabIndex", c.TabIndex},
-      {"TabStop", c.TabStop},
-      {"Border", c.Border},
-      {"Password", c.Password},
-      {"UseFocusRing", c.UseFocusRing},
-      {"TextColor", c.TextColor},
-      {"BackColor", c.BackColor},
-      {"Enabled", c.Enabled},
-      {"Format", c.Format},
-      {"Visible", c.Visible},
-      {"HelpTag", c.HelpTag},
-      {"AutoDeactivate", c.AutoDeactivate},
-      {"TextFont", c.TextFont},
-      {"Bold", c.Bold},
-      {"Italic", c.Italic},
-      {"Underline", c.Underline},
-      {"CueText", c.CueText},
-      {"Text", c.Text},
-      {"Mask", c.Mask},
-      {"ReadOnly", c.ReadOnly},
-      {"LimitText", c.LimitText},
-      {"AcceptTabs", c.AcceptTabs},
-      {"Alignment", c.Alignment},
-      {"DataSource", c.DataSource},
-      {"DataField", c.DataField},
-      {"InitialParent", c.InitialParent},
-  }};
-}
-
-constexpr std::array<blob::Entry, 25> EntriesOf(const PushButton& c) {
-  return {{
-      {"Name", c.Name},
-      {"Index", c.Index},
-      {"Left", c.Left},
-      {"Top", c.Top},
-      {"Width", c.Width},
-      {"Height", c.Height},
-      {"LockLeft", c.LockLeft},
-      {"LockTop", c.LockTop},
-      {"LockRight", c.LockRight},
-      {"LockBottom", c.LockBottom},
-      {"TabPanelIndex", c.TabPanelIndex},
-      {"TabIndex", c.TabIndex},
-      {"TabStop", c.TabStop},
-      {"Caption", c.Caption},
-      {"Default", c.Default},
-      {"Cancel", c.Cancel},
-      {"Enabled", c.Enabled},
-      {"Visible", c.Visible},
-      {"HelpTag", c.HelpTag},
-      {"AutoDeactivate", c.AutoDeactivate},
-      {"TextFont", c.TextFont},
-      {"Bold", c.Bold},
-      {"Italic", c.Italic},
-      {"Underline", c.Underline},
-      {"InitialParent", c.InitialParent},
-  }};
-}
-
-constexpr std::array<blob::Entry, 23> EntriesOf(const Canvas& c) {
-  return {{
-      {"Name", c.Name},
-      {"Index", c.Index},
-      {"Left", c.Left},
-      {"Top", c.Top},
-      {"Width", c.Width},
-      {"Height", c.Height},
-      {"LockLeft", c.LockLeft},
-      {"LockTop", c.LockTop},
-      {"LockRight", c.LockRight},
-      {"LockBottom", c.LockBottom},
-      {"TabPanelIndex", c.TabPanelIndex},
-      {"TabIndex", c.TabIndex},
-      {"TabStop", c.TabStop},
-      {"Visible", c.Visible},
-      {"HelpTag", c.HelpTag},
-      {"AutoDeactivate", c.AutoDeactivate},
-      {"Enabled", c.Enabled},
-      {"UseFocusRing", c.UseFocusRing},
-      {"AcceptFocus", c.AcceptFocus},
-      {"AcceptTabs", c.AcceptTabs},
-      {"DoubleBuffer", c.DoubleBuffer},
-      {"EraseBackground", c.EraseBackground},
-      {"InitialParent", c.InitialParent},
-  }};
-}
+// A control's row, named after the control: the row's Name is the
+// identifier, so a window that names a control that has no row does not
+// compile.
+#define FW_CONTROL_ROW(Class, name, ...)      \
+  inline constexpr ::fw::layout::Class name { \
+    .Name = #name, __VA_ARGS__                \
+  }
 
 // A row's entries, kept as an object of static storage so that Encoded can
 // size its bytes from them.
@@ -343,6 +212,10 @@ inline constexpr auto RowEntries = EntriesOf(Row);
 // The encoded blob of a constexpr row of static storage.
 template <const auto& Row>
 inline constexpr const auto& Blob = blob::Encoded<RowEntries<Row>>;
+
+// The blob of a constexpr row of static storage, as text.
+template <const auto& Row>
+inline constexpr std::string_view BlobOf = Blob<Row>.View();
 
 // What a window needs to make one control: the name it registers the
 // control under and the control's blob. Both come from one entry table, so
@@ -362,7 +235,20 @@ constexpr std::string_view NameEntryOf(const std::array<blob::Entry, N>& entries
   }
   throw PropertyBlobException("layout: a control's entries have no Name");
 }
+template <std::size_t N>
+constexpr int32_t TabIndexEntryOf(const std::array<blob::Entry, N>& entries) {
+  for (const blob::Entry& e : entries) {
+    if (e.name == "TabIndex") {
+      return e.int32;
+    }
+  }
+  return 0;
+}
 }  // namespace detail
+
+// The TabIndex of a control's row.
+template <const auto& Row>
+inline constexpr int32_t TabIndexOf = detail::TabIndexEntryOf(RowEntries<Row>);
 
 // The control layout of an entry table of static storage, for a blob that
 // no row describes.

@@ -149,7 +149,7 @@ void AddMenuHandler(Window& window, const String& itemName, bool (W::*handler)()
 template <class C>
 void CreateControl(Window& self, const layout::ControlLayout& layout,
                    const std::function<void(C&)>& codeSet = {},
-                   std::initializer_list<Binding> bindings = {}) {
+                   const std::vector<Binding>& bindings = {}) {
   Ref<C> control = self.New<C>();
   self.AddControl(String(layout.name), control);
   if (codeSet) {

@@ -91,41 +91,42 @@ const Color kResult = Color::RGB(0x004080);
 std::vector<Blob> Controls() {
   namespace L = MainWindowLayout;
   return {
-      {"StaticText1", L::StaticText1.blob, kStaticTextOrder, kStaticText, 354,
+      {"StaticText1", fw::layout::BlobOf<L::StaticText1>, kStaticTextOrder, kStaticText, 354,
        Merge(Place("StaticText1", 183, 14, 36, 20, 0),
              {{"Text", Text("% of")}, {"TextColor", kBlack}, {"TextAlign", 0}})},
-      {"edPercent", L::edPercent.blob, kTextFieldOrder, kTextField, 434,
+      {"edPercent", fw::layout::BlobOf<L::edPercent>, kTextFieldOrder, kTextField, 434,
        Merge(Place("edPercent", 127, 13, 50, 22, 1), {{"Text", Text("")}, {"TextColor", kBlack}})},
-      {"edValue", L::edValue.blob, kTextFieldOrder, kTextField, 432,
+      {"edValue", fw::layout::BlobOf<L::edValue>, kTextFieldOrder, kTextField, 432,
        Merge(Place("edValue", 218, 13, 89, 22, 2), {{"Text", Text("")}, {"TextColor", kBlack}})},
-      {"stPlus", L::stPlus.blob, kStaticTextOrder, kStaticText, 345,
+      {"stPlus", fw::layout::BlobOf<L::stPlus>, kStaticTextOrder, kStaticText, 345,
        Merge(Place("stPlus", 319, 77, 151, 20, 4),
              {{"Text", Text("")}, {"TextColor", kResult}, {"TextAlign", 2}})},
-      {"stMinus", L::stMinus.blob, kStaticTextOrder, kStaticText, 346,
+      {"stMinus", fw::layout::BlobOf<L::stMinus>, kStaticTextOrder, kStaticText, 346,
        Merge(Place("stMinus", 319, 109, 151, 20, 5),
              {{"Text", Text("")}, {"TextColor", kResult}, {"TextAlign", 2}})},
-      {"btnCalc", L::btnCalc.blob, kPushButtonOrder, kPushButton, 292,
+      {"btnCalc", fw::layout::BlobOf<L::btnCalc>, kPushButtonOrder, kPushButton, 292,
        Merge(Place("btnCalc", 319, 14, 80, 20, 6), {{"Caption", Text("Calculate")}})},
-      {"btnClear", L::btnClear.blob, kPushButtonOrder, kPushButton, 289,
+      {"btnClear", fw::layout::BlobOf<L::btnClear>, kPushButtonOrder, kPushButton, 289,
        Merge(Place("btnClear", 411, 14, 59, 20, 7), {{"Caption", Text("Clear")}})},
-      {"stAmount", L::stAmount.blob, kStaticTextOrder, kStaticText, 347,
+      {"stAmount", fw::layout::BlobOf<L::stAmount>, kStaticTextOrder, kStaticText, 347,
        Merge(Place("stAmount", 319, 45, 151, 20, 9),
              {{"Text", Text("")}, {"TextColor", kResult}, {"TextAlign", 2}})},
-      {"StaticText2", L::StaticText2.blob, kStaticTextOrder, kStaticText, 356,
+      {"StaticText2", fw::layout::BlobOf<L::StaticText2>, kStaticTextOrder, kStaticText, 356,
        Merge(Place("StaticText2", 79, 13, 46, 20, 13),
              {{"Text", Text("What's")}, {"TextColor", kBlack}, {"TextAlign", 0}})},
-      {"stClick", L::stClick.blob, kStaticTextOrder, kStaticText, 388,
+      {"stClick", fw::layout::BlobOf<L::stClick>, kStaticTextOrder, kStaticText, 388,
        Merge(Place("stClick", 79, 45, 230, 17, 14),
              {{"Text", Text("Click on a result to copy to clipboard -->")},
               {"TextColor", Color::RGB(0x008000)},
               {"TextAlign", 0},
               {"Multiline", true},
               {"Visible", false}})},
-      {"btnCalc1", L::btnCalc1.blob, kPushButtonOrder, kPushButton, 340,
+      {"btnCalc1", fw::layout::BlobOf<L::btnCalc1>, kPushButtonOrder, kPushButton, 340,
        Merge(Place("btnCalc1", 20, 77, 141, 20, 15),
              {{"Caption", Text("Launch calculator")},
               {"HelpTag", Text("Use the system's calculator application")}})},
-      {"stInfo2", L::stInfo2.blob, kStaticTextOrder, kStaticText, 363 + WebsiteURL.size(),
+      {"stInfo2", fw::layout::BlobOf<L::stInfo2>, kStaticTextOrder, kStaticText,
+       363 + WebsiteURL.size(),
        Merge(Place("stInfo2", 20, 112, 133, 16, 16), {{"Text", Text(WebsiteURL)},
                                                       {"TextColor", Color::RGB(0x0000FF)},
                                                       {"TextAlign", 0},
@@ -133,14 +134,15 @@ std::vector<Blob> Controls() {
                                                       {"LockTop", true},
                                                       {"Underline", true},
                                                       {"HelpTag", Text("Visit our website")}})},
-      {"Canvas1", L::Canvas1.blob, kCanvasOrder, kCanvas, 280,
+      {"Canvas1", fw::layout::BlobOf<L::Canvas1>, kCanvasOrder, kCanvas, 280,
        Merge(Place("Canvas1", 20, 14, 48, 48, 17), {{"LockLeft", true}, {"LockTop", true}})},
   };
 }
 
 TEST(MainWindowLayoutTest, WindowBlob) {
-  const std::vector<PropertyEntry> entries = fw::ReadPropertyBlob(MainWindowLayout::Window);
-  EXPECT_EQ(MainWindowLayout::Window.size(), 277u);
+  const std::vector<PropertyEntry> entries =
+      fw::ReadPropertyBlob(fw::layout::BlobOf<MainWindowLayout::Window>);
+  EXPECT_EQ(fw::layout::BlobOf<MainWindowLayout::Window>.size(), 277u);
   EXPECT_EQ(NamesOf(entries), kWindowOrder);
   const Values expected{
       {"Placement", 2},
@@ -194,10 +196,10 @@ TEST(MainWindowLayoutTest, ControlsAreCreatedInAscendingTabOrder) {
 }
 
 TEST(MainWindowLayoutTest, NoControlArrayIndexAndWhiteBytes) {
-  const std::string_view label = MainWindowLayout::StaticText1.blob;
+  const std::string_view label = fw::layout::BlobOf<MainWindowLayout::StaticText1>;
   const PropertyEntry index = fw::ReadPropertyBlob(label).at(1);
   EXPECT_EQ(label.substr(index.offset, 10), std::string_view("Index \x80\x00\x00\x00", 10));
-  const std::string_view field = MainWindowLayout::edPercent.blob;
+  const std::string_view field = fw::layout::BlobOf<MainWindowLayout::edPercent>;
   const PropertyEntry back = fw::ReadPropertyBlob(field).at(17);
   EXPECT_EQ(field.substr(back.offset, 13), "BackColor \xFF\xFF\xFF");
 }

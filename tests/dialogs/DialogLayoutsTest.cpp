@@ -32,7 +32,7 @@ std::vector<Blob> Blobs() {
   namespace A = AboutWindowLayout;
   return {
       {"NotifyWindow",
-       N::Window,
+       fw::layout::BlobOf<N::Window>,
        kWindowOrder,
        275,
        {{"Placement", 2},
@@ -46,7 +46,7 @@ std::vector<Blob> Blobs() {
         {"MaximizeButton", false},
         {"MinimizeButton", false}}},
       {"btnOk",
-       N::btnOk.blob,
+       fw::layout::BlobOf<N::btnOk>,
        kPushButtonOrder,
        283,
        {{"Name", Text("btnOk")},
@@ -57,7 +57,7 @@ std::vector<Blob> Blobs() {
         {"Default", true},
         {"Cancel", false}}},
       {"NotifyWindow.Canvas1",
-       N::Canvas1.blob,
+       fw::layout::BlobOf<N::Canvas1>,
        kCanvasOrder,
        280,
        {{"Name", Text("Canvas1")},
@@ -66,7 +66,7 @@ std::vector<Blob> Blobs() {
         {"TabIndex", 4},
         {"LockLeft", false}}},
       {"AboutWindow",
-       A::Window,
+       fw::layout::BlobOf<A::Window>,
        kWindowOrder,
        272,
        {{"Placement", 1},
@@ -78,22 +78,22 @@ std::vector<Blob> Blobs() {
         {"LiveResize", false},
         {"MinimizeButton", false}}},
       {"stProgramName",
-       A::stProgramName.blob,
+       fw::layout::BlobOf<A::stProgramName>,
        kStaticTextOrder,
        363,
        {{"Width", 238}, {"TabIndex", 1}, {"Text", Text("ProgramName")}, {"Bold", true}}},
       {"stVersion",
-       A::stVersion.blob,
+       fw::layout::BlobOf<A::stVersion>,
        kStaticTextOrder,
        355,
        {{"Top", 46}, {"TabIndex", 2}, {"Text", Text("Version")}, {"Bold", false}}},
       {"stCopyright",
-       A::stCopyright.blob,
+       fw::layout::BlobOf<A::stCopyright>,
        kStaticTextOrder,
        359,
        {{"Width", 316}, {"TabIndex", 3}, {"Text", Text("Copyright")}}},
       {"stEmail",
-       A::stEmail.blob,
+       fw::layout::BlobOf<A::stEmail>,
        kStaticTextOrder,
        396 + SupportAddress.size(),
        {{"TabIndex", 5},
@@ -102,7 +102,7 @@ std::vector<Blob> Blobs() {
         {"Underline", true},
         {"HelpTag", Text("Open default email application to compose an email")}}},
       {"stURL",
-       A::stURL.blob,
+       fw::layout::BlobOf<A::stURL>,
        kStaticTextOrder,
        400 + WebsiteURL.size(),
        {{"Top", 124},
@@ -112,7 +112,7 @@ std::vector<Blob> Blobs() {
         {"Underline", true},
         {"HelpTag", Text("Open default web browser and go to applications' website")}}},
       {"AboutWindow.Canvas1",
-       A::Canvas1.blob,
+       fw::layout::BlobOf<A::Canvas1>,
        kCanvasOrder,
        280,
        {{"Name", Text("Canvas1")}, {"Left", 288}, {"Top", 14}, {"TabIndex", 9}}},
@@ -133,10 +133,11 @@ TEST(DialogLayoutsTest, BlobsFollowTheirClassOrderAndTables) {
 }
 
 TEST(DialogLayoutsTest, AboutLabelsShareEverythingTheirTableDoesNotGive) {
-  const std::string_view labels[] = {
-      AboutWindowLayout::stProgramName.blob, AboutWindowLayout::stVersion.blob,
-      AboutWindowLayout::stCopyright.blob, AboutWindowLayout::stEmail.blob,
-      AboutWindowLayout::stURL.blob};
+  const std::string_view labels[] = {fw::layout::BlobOf<AboutWindowLayout::stProgramName>,
+                                     fw::layout::BlobOf<AboutWindowLayout::stVersion>,
+                                     fw::layout::BlobOf<AboutWindowLayout::stCopyright>,
+                                     fw::layout::BlobOf<AboutWindowLayout::stEmail>,
+                                     fw::layout::BlobOf<AboutWindowLayout::stURL>};
   const Values shared{
       {"Index", std::numeric_limits<int32_t>::min()},
       {"Left", 20},
@@ -179,8 +180,9 @@ constexpr fw::layout::StaticText kUsualStMsg{.Name = "stMsg",
                                              .Multiline = true};
 
 TEST(DialogLayoutsTest, StMsgReadsAsItsLabelWithTabStopAndWithoutTwoEntries) {
-  const std::vector<PropertyEntry> entries = fw::ReadPropertyBlob(NotifyWindowLayout::stMsg.blob);
-  EXPECT_EQ(NotifyWindowLayout::stMsg.blob.size(), 335u);
+  const std::vector<PropertyEntry> entries =
+      fw::ReadPropertyBlob(fw::layout::BlobOf<NotifyWindowLayout::stMsg>);
+  EXPECT_EQ(fw::layout::BlobOf<NotifyWindowLayout::stMsg>.size(), 335u);
   ASSERT_EQ(entries.size(), 28u);
   EXPECT_EQ(entries.front().name, "TabStop");
   EXPECT_EQ(entries.front().value, PropertyValue(true));

@@ -2,6 +2,7 @@
 #include <QTest>
 
 #include "core/LayoutEntries.h"
+#include "gui/WindowClass.h"
 #include "support/WidgetFixture.h"
 
 using fw::Ref;
@@ -30,9 +31,48 @@ class ProbeWindow : public fw::Window {
   std::vector<std::string> presses;
 };
 
+namespace rows {
+FW_CONTROL_ROW(StaticText, stFirst, .TabIndex = 1, .Text = "one");
+FW_CONTROL_ROW(PushButton, btnSecond, .TabIndex = 2, .Caption = "two");
+}  // namespace rows
+
+// Controls declared as members: each is its accessor and is made in turn.
+class DeclaringWindow : public fw::WindowClass<DeclaringWindow> {
+ public:
+  static constexpr const char* kFullClassName = "DeclaringWindow.DeclaringWindow";
+  fw::ControlSlot<rows::stFirst> stFirst{this};
+  fw::ControlSlot<rows::btnSecond> btnSecond{
+      this, {}, {fw::Bind<fw::events::Action>(&DeclaringWindow::btnSecond_Action)}};
+  void btnSecond_Action(fw::PushButton&) { ++pushes; }
+  int pushes = 0;
+};
+
+class MisorderedWindow : public fw::WindowClass<MisorderedWindow> {
+ public:
+  static constexpr const char* kFullClassName = "MisorderedWindow.MisorderedWindow";
+  fw::ControlSlot<rows::btnSecond> btnSecond{this};
+  fw::ControlSlot<rows::stFirst> stFirst{this};
+};
+
 }  // namespace
 
 using WindowTest = WidgetTest;
+
+TEST_F(WindowTest, DeclaredControlsAreMadeInOrderAndFoundByTheirNames) {
+  auto window = DeclaringWindow::Instance();
+  ASSERT_EQ(window->Controls().size(), 2u);
+  EXPECT_EQ(window->Controls()[0]->Name(), "stFirst");
+  EXPECT_EQ(window->Controls()[1]->Name(), "btnSecond");
+  EXPECT_EQ(window->stFirst(), window->Control("stFirst"));
+  EXPECT_EQ(window->stFirst()->Text(), "one");
+  window->btnSecond()->Push();
+  EXPECT_EQ(window->pushes, 1) << "the declared binding is installed";
+}
+
+TEST_F(WindowTest, ControlsDeclaredOutOfTabOrderAreRefused) {
+  EXPECT_THROW(MisorderedWindow::Instance(), fw::RuntimeException);
+  EXPECT_TRUE(fw::GetImplicitWindow(MisorderedWindow::kFullClassName).IsNil());
+}
 
 TEST_F(WindowTest, ConstructionRaisesTheEventsInOrderOnce) {
   auto window = ProbeWindow::Instance();
