@@ -18,6 +18,9 @@ void MainWindow::Layout() {
 
 void MainWindow::CreateControls() {
   CreateControls0();
+  // What assistive technology reads as each field's name.
+  StaticText2()->Labels(*edPercent());
+  StaticText1()->Labels(*edValue());
 }
 
 namespace {
