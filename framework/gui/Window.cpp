@@ -79,6 +79,9 @@ void Window::Realise() {
   }
   if (!first.IsNil()) {
     first->SetFocus();
+  } else {
+    // Else Qt would give a link the focus when the window activates.
+    n.widget->setFocus(Qt::OtherFocusReason);
   }
   n.realised = true;
   if (n.visible) {
