@@ -215,11 +215,11 @@ def same(display, window, path, out):
     gw, gh, golden = read_png(path)
     if (width, height) != (gw, gh):
         print("size %dx%d, expected %dx%d" % (width, height, gw, gh))
+    elif rows == golden:
+        return True
     else:
-        differ = sum(1 for a, b in zip(rows, golden) for i in range(0, len(a), 3)
-                     if a[i:i + 3] != b[i:i + 3])
-        if differ == 0:
-            return True
+        differ = sum(1 for a, b in zip(rows, golden) if a != b
+                     for i in range(0, len(a), 3) if a[i:i + 3] != b[i:i + 3])
         print("%d pixels differ" % differ)
     if out:
         write_png(out, width, height, rows)
