@@ -13,6 +13,7 @@ class MainWindow : public fw::WindowClass<MainWindow> {
   static constexpr const char* kFullClassName = "MainWindow.MainWindow";
 
   void Layout() override;
+  void CreateControls() override;
 
   // The controls, in creation order: each is its accessor, and says how it
   // is made.

@@ -58,10 +58,12 @@ Setter Passed(void (W::*set)(T)) {
   };
 }
 
-// Each of Left, Top, Width and Height changes one side of the geometry.
+// Each of Left, Top, Width and Height changes one side of the geometry, in
+// the layout's unit grown for the application font.
 Setter Geometry(void (*change)(QWidget*, int32_t)) {
-  return
-      [change](Control& c, const PropertyEntry& e) { change(NativeOf(c).widget, As<int32_t>(e)); };
+  return [change](Control& c, const PropertyEntry& e) {
+    change(NativeOf(c).widget, Scaled(As<int32_t>(e)));
+  };
 }
 
 const ClassProperties& EveryControl() {

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QStyle>
+#include <QStyleOptionFocusRect>
 
 #include "gui/Desktop.h"
 #include "gui/WidgetBacking.h"
@@ -115,7 +116,9 @@ class FieldWidget : public EventWidget<QLineEdit> {
 };
 
 // A label too narrow for its text shows an ellipsis where the text is cut;
-// Text() keeps the whole text.
+// Text() keeps the whole text. Its colour is kept readable on the palette in
+// use, and one that the keyboard reaches shows the focus and is pressed by
+// Space or Return.
 class LabelWidget : public EventWidget<QLabel> {
  public:
   using EventWidget::EventWidget;
@@ -123,14 +126,39 @@ class LabelWidget : public EventWidget<QLabel> {
  protected:
   void paintEvent(QPaintEvent* event) override {
     const QString shown = ShownLabelText(*this);
-    if (shown == text()) {
+    const QColor color = ReadableTextColor(*this);
+    if (shown == text() && color == palette().color(foregroundRole())) {
       QLabel::paintEvent(event);
+    } else {
+      QPalette readable = palette();
+      readable.setColor(foregroundRole(), color);
+      QPainter painter(this);
+      int wrap = wordWrap() ? Qt::TextWordWrap : 0;
+      style()->drawItemText(&painter, contentsRect(),
+                            QStyle::visualAlignment(layoutDirection(), alignment()) | wrap,
+                            readable, isEnabled(), shown, foregroundRole());
+    }
+    if (hasFocus()) {
+      QPainter painter(this);
+      QStyleOptionFocusRect focus;
+      focus.initFrom(this);
+      focus.backgroundColor = palette().color(backgroundRole());
+      style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+  }
+  void keyPressEvent(QKeyEvent* event) override {
+    auto control = owner_.lock();
+    bool press = event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
+                 event->key() == Qt::Key_Enter;
+    if (control && press && IsPressable(this)) {
+      // As a click in the middle of the label.
+      QPoint at = rect().center();
+      DispatchOr(false,
+                 [&] { return Backing::Raise<events::MouseDown>(*control, at.x(), at.y()); });
+      event->accept();
       return;
     }
-    QPainter painter(this);
-    style()->drawItemText(&painter, contentsRect(),
-                          QStyle::visualAlignment(layoutDirection(), alignment()), palette(),
-                          isEnabled(), shown, foregroundRole());
+    QLabel::keyPressEvent(event);
   }
 };
 
@@ -143,7 +171,13 @@ class CanvasWidget : public EventWidget<QWidget> {
   void paintEvent(QPaintEvent*) override {
     if (!backdrop.isNull()) {
       QPainter painter(this);
-      painter.drawImage(QPoint(0, 0), backdrop);
+      if (size() == backdrop.size() || LayoutScale() == 1.0) {
+        painter.drawImage(QPoint(0, 0), backdrop);
+      } else {
+        // A layout grown for a large font grows its pictures with it.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(QRect(QPoint(0, 0), backdrop.size() * LayoutScale()), backdrop);
+      }
     }
   }
 };
@@ -168,7 +202,7 @@ void Control::Native::ApplyFont() {
   // A text size is in the layout's unit, as positions are: one pixel, the
   // point of the 72 dpi screens the layouts were drawn for.
   if (textSize > 0) {
-    font.setPixelSize(static_cast<int>(textSize + 0.5f));
+    font.setPixelSize(static_cast<int>(textSize * LayoutScale() + 0.5));
   }
   font.setBold(bold);
   font.setItalic(italic);
@@ -240,6 +274,11 @@ int32_t Control::TabIndex() const {
 
 void Control::InstallHandler(const char* eventName, std::unique_ptr<EventHandlerBase> handler) {
   handlers_[eventName] = std::move(handler);
+  // A label that a click acts on is reached by Tab as well, but a click does
+  // not take the focus from where it is.
+  if (String(eventName) == events::MouseDown::Name && qobject_cast<QLabel*>(native_->widget)) {
+    native_->widget->setFocusPolicy(Qt::TabFocus);
+  }
 }
 
 // Each class makes its widget in the window's content area.
@@ -261,6 +300,10 @@ String StaticText::Text() const {
 }
 void StaticText::Text(const String& text) {
   WidgetAs<QLabel>(*this)->setText(ToQString(text));
+}
+
+void StaticText::Labels(Control& control) {
+  WidgetAs<QLabel>(*this)->setBuddy(NativeOf(control).widget);
 }
 
 void StaticText::TextSize(float size) {

@@ -80,6 +80,9 @@ class StaticText : public Control {
   void Text(const String& text);
   void TextSize(float size);
   void TextUnit(FontUnits) {}
+  // Names the control this text stands in front of, for assistive
+  // technology; nothing on screen changes.
+  void Labels(Control& control);
   const char* ClassName() const override { return "StaticText"; }
 
  protected:

@@ -44,8 +44,21 @@ void Window::Realise() {
   n.ApplyFlags();
   n.ApplySize();
   std::vector<Ref<fw::Control>> order = controls_;
+  // Labels that a click acts on come after the other controls, in reading
+  // order; the layouts gave them no place in the tab order.
+  auto pressable = [](const Ref<fw::Control>& c) { return IsPressable(NativeOf(*c).widget); };
+  auto position = [](const Ref<fw::Control>& c) {
+    QWidget* w = NativeOf(*c).widget;
+    return std::pair(w->y(), w->x());
+  };
   std::stable_sort(order.begin(), order.end(),
-                   [](const Ref<fw::Control>& a, const Ref<fw::Control>& b) {
+                   [&](const Ref<fw::Control>& a, const Ref<fw::Control>& b) {
+                     if (pressable(a) != pressable(b)) {
+                       return pressable(b);
+                     }
+                     if (pressable(a)) {
+                       return position(a) < position(b);
+                     }
                      return a->TabIndex() < b->TabIndex();
                    });
   QWidget* previous = nullptr;
@@ -57,13 +70,18 @@ void Window::Realise() {
     }
     if (previous) {
       QWidget::setTabOrder(previous, widget);
-    } else {
+    }
+    // A window opens with the focus on a field or button, never on a label.
+    if (first.IsNil() && !IsPressable(widget)) {
       first = control;
     }
     previous = widget;
   }
   if (!first.IsNil()) {
     first->SetFocus();
+  } else {
+    // Else Qt would give a link the focus when the window activates.
+    n.widget->setFocus(Qt::OtherFocusReason);
   }
   n.realised = true;
   if (n.visible) {

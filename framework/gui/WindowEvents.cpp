@@ -29,6 +29,14 @@ void WindowWidget::keyPressEvent(QKeyEvent* event) {
         return;
       }
     }
+    // A modal window with a close button and no Cancel button closes on
+    // Escape as by that button.
+    auto& n = NativeOf(*window);
+    if (isEscape && isModal() && n.closeButton) {
+      close();
+      event->accept();
+      return;
+    }
   }
   QWidget::keyPressEvent(event);
 }

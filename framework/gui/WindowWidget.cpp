@@ -8,7 +8,9 @@
 namespace fw {
 
 WindowWidget::WindowWidget(std::weak_ptr<Window> owner)
-    : owner_(std::move(owner)), content_(new QWidget(this)) {}
+    : owner_(std::move(owner)), content_(new QWidget(this)) {
+  InstallAccessibility();
+}
 
 int Window::Native::MenuBarHeight() const {
   return menuBar && menuBarVisible ? menuBar->sizeHint().height() : 0;
@@ -16,17 +18,20 @@ int Window::Native::MenuBarHeight() const {
 
 void Window::Native::ApplySize() {
   int bar = MenuBarHeight();
-  widget->content()->setGeometry(0, bar, width, height);
+  // The layout's unit grows with a large application font, as the
+  // controls' positions do.
+  int w = Scaled(width), h = Scaled(height);
+  widget->content()->setGeometry(0, bar, w, h);
   if (menuBar) {
-    menuBar->setGeometry(0, 0, width, bar);
+    menuBar->setGeometry(0, 0, w, bar);
     menuBar->setVisible(menuBarVisible);
   }
   if (resizeable) {
-    widget->setMinimumSize(minWidth, minHeight + bar);
-    widget->setMaximumSize(maxWidth, maxHeight + bar);
-    widget->resize(width, height + bar);
+    widget->setMinimumSize(Scaled(minWidth), Scaled(minHeight) + bar);
+    widget->setMaximumSize(Scaled(maxWidth), Scaled(maxHeight) + bar);
+    widget->resize(w, h + bar);
   } else {
-    widget->setFixedSize(width, height + bar);
+    widget->setFixedSize(w, h + bar);
   }
 }
 

@@ -22,6 +22,12 @@ QMenuBar* NativeMenuBar(const Window& window) {
 QString ShownText(const StaticText& label) {
   return ShownLabelText(*qobject_cast<QLabel*>(NativeOf(label).widget.data()));
 }
+QColor DrawnTextColor(const StaticText& label) {
+  return ReadableTextColor(*NativeOf(label).widget);
+}
+double LayoutScale() {
+  return fw::LayoutScale();
+}
 void RefreshMenusOf(Window& window) {
   RefreshMenus(window);
 }

@@ -15,6 +15,10 @@ QWidget* ContentArea(const Window& window);
 QMenuBar* NativeMenuBar(const Window& window);
 // What a label draws: its text, or the text cut with an ellipsis.
 QString ShownText(const StaticText& label);
+// The colour the label draws its text in, on the palette in use.
+QColor DrawnTextColor(const StaticText& label);
+// The factor by which the layouts grow for the application font.
+double LayoutScale();
 // Runs the menu refresh for a window as an activation would.
 void RefreshMenusOf(Window& window);
 // The window's own step of the menu refresh, on the items given.

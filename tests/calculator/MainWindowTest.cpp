@@ -155,12 +155,15 @@ void ExpectControls(const MainWindow& window) {
   EXPECT_FALSE(window.stClick()->Visible());
 }
 
-// Tab walks the fields, then the buttons, and comes back round.
+// Tab walks the fields, then the buttons, then the results and the web link,
+// and comes back round.
 void ExpectTabOrder(const MainWindow& window) {
   const std::vector<QWidget*> order = {
       fw::testing::NativeWidget(*window.edPercent()), fw::testing::NativeWidget(*window.edValue()),
-      fw::testing::NativeWidget(*window.btnCalc()), fw::testing::NativeWidget(*window.btnClear()),
-      fw::testing::NativeWidget(*window.btnCalc1())};
+      fw::testing::NativeWidget(*window.btnCalc()),   fw::testing::NativeWidget(*window.btnClear()),
+      fw::testing::NativeWidget(*window.btnCalc1()),  fw::testing::NativeWidget(*window.stAmount()),
+      fw::testing::NativeWidget(*window.stPlus()),    fw::testing::NativeWidget(*window.stMinus()),
+      fw::testing::NativeWidget(*window.stInfo2())};
   EXPECT_EQ(QApplication::focusWidget(), order.front()) << "the window opens in edPercent";
   order.front()->setFocus();
   for (size_t i = 1; i <= order.size(); ++i) {
