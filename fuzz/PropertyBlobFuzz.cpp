@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/PropertyBlob.h"
+#include "testing/BlobEncoding.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view blob(reinterpret_cast<const char*>(data), size);

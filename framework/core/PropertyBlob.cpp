@@ -1,20 +1,10 @@
 #include "core/PropertyBlob.h"
 
-#include <limits>
-#include <type_traits>
 #include <utility>
 
 namespace fw {
 
 namespace {
-
-// EncodeEntries compares a value's alternative with its name's kind.
-template <PropertyKind Kind>
-using AlternativeOf = std::variant_alternative_t<static_cast<std::size_t>(Kind), PropertyValue>;
-static_assert(std::is_same_v<AlternativeOf<PropertyKind::Int32>, int32_t>);
-static_assert(std::is_same_v<AlternativeOf<PropertyKind::Boolean>, bool>);
-static_assert(std::is_same_v<AlternativeOf<PropertyKind::Color>, Color>);
-static_assert(std::is_same_v<AlternativeOf<PropertyKind::String>, String>);
 
 constexpr bool IsAsciiLetter(char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
@@ -129,36 +119,5 @@ std::vector<PropertyEntry> ReadPropertyBlob(std::string_view blob) {
   }
   return entries;
 }
-
-namespace blob {
-
-String EncodeEntries(const std::vector<PropertyEntry>& entries) {
-  String out;
-  auto put = [&out](char c) { out.push_back(c); };
-  fw::detail::NameCheck names;
-  for (const PropertyEntry& entry : entries) {
-    const PropertyKind kind = CheckName(names, entry.name, out.size());
-    if (static_cast<std::size_t>(kind) != entry.value.index()) {
-      Fail("value of another kind for " + Quoted(entry.name), out.size());
-    }
-    if (const String* text = std::get_if<String>(&entry.value);
-        text && text->size() > std::numeric_limits<uint32_t>::max()) {
-      Fail("text of " + Quoted(entry.name) + " too long for its byte count", out.size());
-    }
-    const Entry e = std::visit(
-        [&entry](const auto& v) {
-          if constexpr (std::is_same_v<std::decay_t<decltype(v)>, String>) {
-            return Entry(entry.name, std::string_view(v));
-          } else {
-            return Entry(entry.name, v);
-          }
-        },
-        entry.value);
-    detail::PutEntry(put, e);
-  }
-  return out;
-}
-
-}  // namespace blob
 
 }  // namespace fw

@@ -355,11 +355,6 @@ constexpr Bytes<Size> Encode(const std::array<Entry, N>& entries) {
 template <const auto& Entries>
 inline constexpr Bytes<EncodedSize(Entries)> Encoded = Encode<EncodedSize(Entries)>(Entries);
 
-// Writes entries at run time, as the reader read them. Throws
-// PropertyBlobException for a name that is no property, a value of another
-// kind than the name's, a name that occurs twice or a text over 4 GiB.
-String EncodeEntries(const std::vector<PropertyEntry>& entries);
-
 }  // namespace blob
 
 }  // namespace fw

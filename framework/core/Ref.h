@@ -46,9 +46,17 @@ Ref<T> Cast(const Ref<U>& r) {
   return Ref<T>(std::dynamic_pointer_cast<T>(r.Shared()));
 }
 
+namespace detail {
+// Runs before every object is made: the seam through which a test makes
+// the making fail (testing/NewObjectFailure.h).
+void BeforeNewObject();
+void SetBeforeNewObject(void (*hook)());
+}  // namespace detail
+
 // An object of a class on which no constructor of the system has run yet.
 template <class T>
 Ref<T> RuntimeNewObject() {
+  detail::BeforeNewObject();
   return Ref<T>(std::make_shared<T>());
 }
 

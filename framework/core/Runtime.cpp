@@ -28,7 +28,23 @@ void EndLoop(int status) {
   }
 }
 
+void (*beforeNewObject)() = nullptr;
+
 }  // namespace
+
+namespace detail {
+
+void BeforeNewObject() {
+  if (beforeNewObject) {
+    beforeNewObject();
+  }
+}
+
+void SetBeforeNewObject(void (*hook)()) {
+  beforeNewObject = hook;
+}
+
+}  // namespace detail
 
 void RuntimeInit() {
   runtime::Reset();

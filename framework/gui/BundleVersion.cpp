@@ -1,6 +1,7 @@
 #include "gui/BundleVersion.h"
 
 #include <QXmlStreamReader>
+#include <charconv>
 #include <map>
 
 namespace fw {
@@ -38,18 +39,14 @@ std::map<QString, QString> TopLevelStrings(const String& plist) {
   return xml.hasError() ? std::map<QString, QString>() : strings;
 }
 
+// Digits only: unsigned, so that a sign is refused.
 int32_t Part(QStringView text) {
-  int64_t value = 0;
-  for (QChar c : text) {
-    if (c < u'0' || c > u'9') {
-      return 0;
-    }
-    // Past the limit the value only needs to stay past it.
-    if (value <= INT32_MAX) {
-      value = value * 10 + (c.unicode() - u'0');
-    }
-  }
-  return value <= INT32_MAX ? static_cast<int32_t>(value) : 0;
+  const QByteArray digits = text.toLatin1();
+  uint32_t value = 0;
+  auto [end, error] = std::from_chars(digits.begin(), digits.end(), value);
+  return error == std::errc() && end == digits.end() && value <= INT32_MAX
+             ? static_cast<int32_t>(value)
+             : 0;
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <QGuiApplication>
 #include <algorithm>
+#include <charconv>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -72,17 +73,9 @@ uint32_t StartupIdTime(std::string_view id) {
     return 0;
   }
   std::string_view digits = id.substr(at + 5);
-  if (digits.empty() || digits.size() > 10) {
-    return 0;
-  }
-  uint64_t time = 0;
-  for (char c : digits) {
-    if (c < '0' || c > '9') {
-      return 0;
-    }
-    time = time * 10 + static_cast<uint64_t>(c - '0');
-  }
-  return time > UINT32_MAX ? 0 : static_cast<uint32_t>(time);
+  uint32_t time = 0;
+  auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), time);
+  return error == std::errc() && end == digits.data() + digits.size() ? time : 0;
 }
 
 std::string StartupRemoveMessage(std::string_view id) {

@@ -1,14 +1,16 @@
 #include "platform/DesktopFiles.h"
 
-#include <pwd.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
 #include <algorithm>
-#include <cstdlib>
 #include <set>
 #include <string_view>
 #include <system_error>
+
+#include "platform/Environment.h"
 
 namespace fw::platform {
 namespace {
@@ -21,26 +23,6 @@ constexpr std::string_view kDesktopSuffix = ".desktop";
 constexpr int kMaxDepth = 8;
 constexpr size_t kMaxFoldersEntered = 256;
 constexpr size_t kMaxEntriesLookedAt = 20000;
-
-const char* NonEmptyEnv(const char* name) {
-  const char* value = std::getenv(name);
-  return value && *value ? value : nullptr;
-}
-
-fs::path HomeFolder() {
-  if (const char* home = NonEmptyEnv("HOME")) {
-    return home;
-  }
-  long size = sysconf(_SC_GETPW_R_SIZE_MAX);
-  std::vector<char> buffer(size > 0 ? static_cast<size_t>(size) : 16384);
-  passwd entry{};
-  passwd* result = nullptr;
-  if (getpwuid_r(getuid(), &entry, buffer.data(), buffer.size(), &result) == 0 && result &&
-      result->pw_dir && *result->pw_dir) {
-    return result->pw_dir;
-  }
-  return {};
-}
 
 struct FolderId {
   dev_t device;
@@ -102,8 +84,8 @@ std::vector<std::filesystem::path> DesktopFilesUnder(const std::filesystem::path
 
 std::vector<String> CurrentDesktops() {
   std::vector<String> desktops;
-  const char* value = NonEmptyEnv("XDG_CURRENT_DESKTOP");
-  std::string_view rest = value ? value : "";
+  const String value = Env("XDG_CURRENT_DESKTOP");
+  std::string_view rest = value;
   while (!rest.empty()) {
     auto end = rest.find(':');
     if (end != 0) {
@@ -116,25 +98,15 @@ std::vector<String> CurrentDesktops() {
 
 std::vector<std::filesystem::path> ApplicationsSearchPath() {
   std::vector<fs::path> folders;
-  const char* dataHome = NonEmptyEnv("XDG_DATA_HOME");
-  if (dataHome && fs::path(dataHome).is_absolute()) {
-    folders.push_back(fs::path(dataHome) / "applications");
-  } else if (fs::path home = HomeFolder(); !home.empty()) {
-    folders.push_back(home / ".local/share/applications");
+  for (const QString& folder :
+       QStandardPaths::standardLocations(QStandardPaths::ApplicationsLocation)) {
+    folders.emplace_back(QFile::encodeName(folder).toStdString());
   }
-  const char* dataDirs = NonEmptyEnv("XDG_DATA_DIRS");
-  std::string_view dirs = dataDirs ? dataDirs : "/usr/local/share:/usr/share";
-  while (true) {
-    auto end = dirs.find(':');
-    fs::path dir(dirs.substr(0, end));
-    // Relative entries are invalid by the base directory rules.
-    if (dir.is_absolute()) {
-      folders.push_back(dir / "applications");
-    }
-    if (end == std::string_view::npos) {
-      break;
-    }
-    dirs.remove_prefix(end + 1);
+  // Qt 6.4 takes a relative XDG_DATA_HOME as it is; the base directory
+  // rules say to ignore it. The user's folder is always the first.
+  if (!folders.empty() && folders.front().is_relative()) {
+    folders.front() =
+        QFile::encodeName(QDir::homePath()).toStdString() + "/.local/share/applications";
   }
   return folders;
 }

@@ -19,18 +19,14 @@ bool RegularWithin(const struct stat& status, size_t maxBytes) {
 
 // stat first, so that a device is never opened at all; the open cannot
 // block on a FIFO put there since, and fstat tells what was opened.
-int OpenRegular(const std::filesystem::path& path, size_t maxBytes) {
+Descriptor OpenRegular(const std::filesystem::path& path, size_t maxBytes) {
   struct stat status {};
   if (stat(path.c_str(), &status) != 0 || !RegularWithin(status, maxBytes)) {
-    return -1;
+    return {};
   }
-  int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-  if (fd < 0) {
-    return -1;
-  }
-  if (fstat(fd, &status) != 0 || !RegularWithin(status, maxBytes)) {
-    close(fd);
-    return -1;
+  Descriptor fd(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+  if (!fd.valid() || fstat(fd.get(), &status) != 0 || !RegularWithin(status, maxBytes)) {
+    return {};
   }
   return fd;
 }
@@ -40,8 +36,8 @@ int OpenRegular(const std::filesystem::path& path, size_t maxBytes) {
 // the kernel's) counts as too large.
 std::optional<size_t> ReadChunks(const std::filesystem::path& path, size_t maxBytes,
                                  const std::function<bool(std::string_view)>& onChunk) {
-  Descriptor file(OpenRegular(path, maxBytes));
-  if (file.get() < 0) {
+  Descriptor file = OpenRegular(path, maxBytes);
+  if (!file.valid()) {
     return std::nullopt;
   }
   std::array<char, 16384> buffer;

@@ -2,6 +2,7 @@
 // The lock that decides which copy of the program runs: held for the life
 // of the running copy, and released by the kernel however that copy ends.
 #include "core/String.h"
+#include "platform/Descriptor.h"
 
 namespace fw::platform {
 
@@ -11,7 +12,6 @@ class InstanceLock {
 
   // Tries once, without waiting; the lock file is created 0600 if missing.
   explicit InstanceLock(const String& path);
-  ~InstanceLock();
   InstanceLock(InstanceLock&& other) noexcept;
   InstanceLock& operator=(InstanceLock&&) = delete;
   InstanceLock(const InstanceLock&) = delete;
@@ -21,7 +21,7 @@ class InstanceLock {
   const String& Problem() const { return problem_; }
 
  private:
-  int fd_ = -1;
+  Descriptor fd_;
   State state_ = State::Failed;
   String problem_;
 };

@@ -3,9 +3,9 @@
 #include <unistd.h>
 
 #include <cctype>
-#include <cstdlib>
 #include <thread>
 
+#include "platform/Environment.h"
 #include "platform/PrivateFolder.h"
 #include "platform/ReopenSocket.h"
 
@@ -14,11 +14,6 @@ namespace {
 
 // Between tries while the running copy is starting or busy.
 constexpr std::chrono::milliseconds kRetryPause{20};
-
-String Env(const char* name) {
-  const char* value = std::getenv(name);
-  return value ? String(value) : String();
-}
 
 String DisplayKey() {
   String display = Env("DISPLAY");

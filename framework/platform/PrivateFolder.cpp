@@ -5,16 +5,13 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
+
+#include "platform/Descriptor.h"
+#include "platform/Environment.h"
 
 namespace fw::platform {
 namespace {
-
-String Env(const char* name) {
-  const char* value = std::getenv(name);
-  return value ? String(value) : String();
-}
 
 String TempFolder() {
   String dir = Env("TMPDIR");
@@ -28,17 +25,15 @@ String TempFolder() {
 
 String PrivateFolderProblem(const String& path) {
   // Opened without following a link, so the checks are of what is used.
-  int fd = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-  if (fd < 0) {
+  Descriptor fd(open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+  if (!fd.valid()) {
     if (errno == ELOOP || errno == ENOTDIR) {
       return path + " is not a folder (or is a symbolic link)";
     }
     return path + ": " + std::strerror(errno);
   }
   struct stat info = {};
-  int status = fstat(fd, &info);
-  close(fd);
-  if (status != 0) {
+  if (fstat(fd.get(), &info) != 0) {
     return path + ": " + std::strerror(errno);
   }
   if (info.st_uid != geteuid()) {

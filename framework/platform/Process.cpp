@@ -1,42 +1,29 @@
 #include "platform/Process.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QFile>
+#include <QStandardPaths>
 #include <cerrno>
-#include <cstdlib>
-#include <string_view>
 #include <system_error>
+
+#include "platform/Descriptor.h"
 
 namespace fw::platform {
 namespace {
 
-bool IsExecutableFile(const std::filesystem::path& path) {
-  struct stat status {};
-  return stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
-         access(path.c_str(), X_OK) == 0;
-}
-
-// The first executable file of that name in a folder of $PATH.
-std::filesystem::path SearchPath(const String& name) {
-  const char* path = std::getenv("PATH");
-  std::string_view dirs = path ? path : "/usr/local/bin:/usr/bin:/bin";
-  while (!dirs.empty()) {
-    auto end = dirs.find(':');
-    auto dir = dirs.substr(0, end);
-    auto candidate = std::filesystem::path(dir.empty() ? "." : dir) / name;
-    if (IsExecutableFile(candidate)) {
-      return candidate;
-    }
-    dirs = end == std::string_view::npos ? std::string_view{} : dirs.substr(end + 1);
-  }
-  return {};
+// An absolute path if it names an executable file; else the first
+// executable file of that name in a folder of $PATH.
+std::filesystem::path FindExecutable(const String& name) {
+  return QFile::encodeName(QStandardPaths::findExecutable(QFile::decodeName(name.c_str())))
+      .toStdString();
 }
 
 std::filesystem::path ResolveProgram(const String& program) {
-  return program.find('/') != String::npos ? std::filesystem::path(program) : SearchPath(program);
+  return program.find('/') != String::npos ? std::filesystem::path(program)
+                                           : FindExecutable(program);
 }
 
 }  // namespace
@@ -51,8 +38,7 @@ bool ProgramInstalled(const String& program) {
   if (program.empty()) {
     return false;
   }
-  return std::filesystem::path(program).is_absolute() ? IsExecutableFile(program)
-                                                      : !SearchPath(program).empty();
+  return !FindExecutable(program).empty();
 }
 
 bool IsThisExecutable(const String& program) {
@@ -86,18 +72,19 @@ int32_t LaunchDetached(const std::vector<String>& argv) {
   args.push_back(nullptr);
   String file = program.string();
 
+  // Not QProcess::startDetached: it cannot tell the caller the errno of a
+  // failed exec, which the caller reports.
   // A failed exec in the grandchild (or a failed fork in the child) is
   // reported through this pipe; a successful exec closes it empty.
-  int report[2];
-  if (pipe2(report, O_CLOEXEC) != 0) {
+  int ends[2];
+  if (pipe2(ends, O_CLOEXEC) != 0) {
     return errno;
   }
+  Descriptor reportIn(ends[0]);
+  Descriptor reportOut(ends[1]);
   pid_t child = fork();
   if (child < 0) {
-    int error = errno;
-    close(report[0]);
-    close(report[1]);
-    return error;
+    return errno;
   }
   if (child == 0) {
     setsid();
@@ -107,19 +94,18 @@ int32_t LaunchDetached(const std::vector<String>& argv) {
     }
     if (grandchild <= 0) {
       int error = errno;
-      (void)!write(report[1], &error, sizeof error);
+      (void)!write(reportOut.get(), &error, sizeof error);
     }
     _exit(0);
   }
-  close(report[1]);
+  reportOut.reset();
   int status = 0;
   while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
   }
   int error = 0;
   ssize_t got;
-  while ((got = read(report[0], &error, sizeof error)) < 0 && errno == EINTR) {
+  while ((got = read(reportIn.get(), &error, sizeof error)) < 0 && errno == EINTR) {
   }
-  close(report[0]);
   return got == static_cast<ssize_t>(sizeof error) ? error : 0;
 }
 

@@ -79,16 +79,10 @@ bool WaitFor(int fd, short events, Deadline deadline) {
 }  // namespace
 
 struct ReopenServer::Client {
-  explicit Client(int socket) : fd(socket) {}
-  ~Client() {
-    notifier.reset();
-    timeout.reset();
-    close(fd);
-  }
-  Client(const Client&) = delete;
-  Client& operator=(const Client&) = delete;
+  explicit Client(Descriptor socket) : fd(std::move(socket)) {}
 
-  int fd;
+  // First, so that it is closed after its notifier has gone.
+  Descriptor fd;
   std::unique_ptr<QSocketNotifier> notifier;
   std::unique_ptr<QTimer> timeout;
   String received;
@@ -103,20 +97,21 @@ ReopenServer::ReopenServer(InstanceLock lock, const String& path, ReopenHandler 
     return;
   }
   unlink(path_.c_str());
-  int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+  Descriptor fd(socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
   // The owner's alone, like the folder it is in.
-  if (fd < 0 || bind(fd, reinterpret_cast<sockaddr*>(&*address), sizeof(*address)) != 0 ||
-      chmod(path_.c_str(), 0600) != 0 || listen(fd, SOMAXCONN) != 0) {
+  if (!fd.valid() ||
+      bind(fd.get(), reinterpret_cast<sockaddr*>(&*address), sizeof(*address)) != 0 ||
+      chmod(path_.c_str(), 0600) != 0 || listen(fd.get(), SOMAXCONN) != 0) {
     problem_ = path_ + ": " + std::strerror(errno);
-    if (fd >= 0) {
-      close(fd);
+    if (fd.valid()) {
+      fd.reset();
       unlink(path_.c_str());
     }
     Close();
     return;
   }
-  listener_ = fd;
-  notifier_ = std::make_unique<QSocketNotifier>(listener_, QSocketNotifier::Read);
+  listener_ = std::move(fd);
+  notifier_ = std::make_unique<QSocketNotifier>(listener_.get(), QSocketNotifier::Read);
   QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { AcceptClients(); });
 }
 
@@ -127,18 +122,17 @@ ReopenServer::~ReopenServer() {
 void ReopenServer::Close() {
   clients_.clear();
   notifier_.reset();
-  if (listener_ >= 0) {
+  if (listener_.valid()) {
     unlink(path_.c_str());
-    close(listener_);
-    listener_ = -1;
+    listener_.reset();
   }
   lock_.reset();
 }
 
 void ReopenServer::AcceptClients() {
   for (;;) {
-    int fd = accept4(listener_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
-    if (fd < 0) {
+    Descriptor fd(accept4(listener_.get(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC));
+    if (!fd.valid()) {
       if (errno == EINTR || errno == ECONNABORTED) {
         continue;
       }
@@ -150,11 +144,10 @@ void ReopenServer::AcceptClients() {
       return;
     }
     if (clients_.size() >= kMaxClients) {
-      close(fd);
-      continue;
+      continue;  // closed as fd goes
     }
-    auto& client = *clients_.emplace_back(std::make_unique<Client>(fd));
-    client.notifier = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+    auto& client = *clients_.emplace_back(std::make_unique<Client>(std::move(fd)));
+    client.notifier = std::make_unique<QSocketNotifier>(client.fd.get(), QSocketNotifier::Read);
     client.timeout = std::make_unique<QTimer>();
     client.timeout->setSingleShot(true);
     QObject::connect(client.notifier.get(), &QSocketNotifier::activated,
@@ -171,7 +164,7 @@ void ReopenServer::PauseAccepting() {
 
 void ReopenServer::ReadFrom(Client& client) {
   char buffer[kMaxLineBytes];
-  ssize_t got = recv(client.fd, buffer, kMaxLineBytes - client.received.size(), MSG_DONTWAIT);
+  ssize_t got = recv(client.fd.get(), buffer, kMaxLineBytes - client.received.size(), MSG_DONTWAIT);
   if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR)) {
     return;
   }
@@ -190,7 +183,7 @@ void ReopenServer::ReadFrom(Client& client) {
   std::optional<String> token = ParseRequest(std::string_view(client.received).substr(0, end));
   if (token) {
     // A client that has hung up is only dropped: no SIGPIPE.
-    (void)!send(client.fd, kAnswer.data(), kAnswer.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
+    (void)!send(client.fd.get(), kAnswer.data(), kAnswer.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
   }
   Drop(client);
   if (token) {

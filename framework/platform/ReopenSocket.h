@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "core/String.h"
+#include "platform/Descriptor.h"
 #include "platform/InstanceLock.h"
 
 class QSocketNotifier;
@@ -34,7 +35,7 @@ class ReopenServer {
   ReopenServer(const ReopenServer&) = delete;
   ReopenServer& operator=(const ReopenServer&) = delete;
 
-  bool Listening() const { return listener_ >= 0; }
+  bool Listening() const { return listener_.valid(); }
   // Why it does not listen, for the user.
   const String& Problem() const { return problem_; }
   std::size_t Clients() const { return clients_.size(); }
@@ -53,7 +54,7 @@ class ReopenServer {
   String path_;
   ReopenHandler onRequest_;
   String problem_;
-  int listener_ = -1;
+  Descriptor listener_;
   std::unique_ptr<QSocketNotifier> notifier_;
   std::list<std::unique_ptr<Client>> clients_;
 };

@@ -185,16 +185,6 @@ TEST(MainWindowLayoutTest, EveryControlHasItsClassOrderAndItsRowsValues) {
   }
 }
 
-TEST(MainWindowLayoutTest, ControlsAreCreatedInAscendingTabOrder) {
-  int32_t previous = -1;
-  for (const Blob& control : Controls()) {
-    const Values values = ValuesOf(fw::ReadPropertyBlob(control.bytes));
-    const int32_t tabIndex = std::get<int32_t>(values.at("TabIndex"));
-    EXPECT_GT(tabIndex, previous) << control.name;
-    previous = tabIndex;
-  }
-}
-
 TEST(MainWindowLayoutTest, NoControlArrayIndexAndWhiteBytes) {
   const std::string_view label = fw::layout::BlobOf<MainWindowLayout::StaticText1>;
   const PropertyEntry index = fw::ReadPropertyBlob(label).at(1);

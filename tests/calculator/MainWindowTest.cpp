@@ -183,6 +183,15 @@ TEST_F(MainWindowTest, OpensWithItsLayout) {
   EXPECT_EQ(picture, App48());
 }
 
+TEST_F(MainWindowTest, ControlsAreCreatedInAscendingTabOrder) {
+  const std::vector<Ref<fw::Control>>& created = window_->Controls();
+  ASSERT_EQ(created.size(), std::size(kControls));
+  for (size_t i = 1; i < created.size(); ++i) {
+    EXPECT_GT(created[i]->TabIndex(), created[i - 1]->TabIndex())
+        << created[i]->Name() << " after " << created[i - 1]->Name();
+  }
+}
+
 TEST_F(MainWindowTest, ASecondAccessorCallReturnsTheOpenWindowUntouched) {
   Field(window_->edPercent())->setText("12.5");
   CalculateByButton("12.5", "200");

@@ -6,7 +6,7 @@ source "$(dirname "$0")/lib.sh"
 e2e_init "$@"
 
 socket_path() {
-  echo "$XDG_RUNTIME_DIR/ZazudedidIdarero-$(id -u)-${DISPLAY//:/_}.socket"
+  echo "$(instance_base).socket"
 }
 
 more_windows_than() {

@@ -8,7 +8,7 @@ e2e_init "$@"
 start_window_manager
 
 NAME=$(basename "$APP")
-BASE="$XDG_RUNTIME_DIR/$NAME-$(id -u)-${DISPLAY//:/_}"
+BASE=$(instance_base)
 
 lock_is_free() {
   python3 - "$BASE.lock" <<'PY'

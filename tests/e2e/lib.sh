@@ -388,6 +388,12 @@ cursor_name() {
 
 # --- stacking, states and focus ----------------------------------------------
 
+# The running copy's lock and socket, less ".lock" and ".socket": named by
+# the program, the user and the display, as the program names them.
+instance_base() {
+  echo "$XDG_RUNTIME_DIR/$(basename "$APP")-$(id -u)-${DISPLAY//[^A-Za-z0-9.]/_}"
+}
+
 # start_second_copy: a second program hands its re-open request to the
 # running one and ends at once with status 0, quietly.
 start_second_copy() {

@@ -6,7 +6,7 @@
 source "$(dirname "$0")/lib.sh"
 e2e_init "$@"
 
-SOCKET="$XDG_RUNTIME_DIR/ZazudedidIdarero-$(id -u)-${DISPLAY//:/_}.socket"
+SOCKET="$(instance_base).socket"
 
 message_up() {
   has_windows_titled "$TITLE" 2

@@ -7,7 +7,7 @@ source "$(dirname "$0")/lib.sh"
 e2e_init "$@"
 start_window_manager
 
-SOCKET="$XDG_RUNTIME_DIR/ZazudedidIdarero-$(id -u)-${DISPLAY//:/_}.socket"
+SOCKET="$(instance_base).socket"
 
 # The main windows on the screen, however many.
 main_windows() {

@@ -7,7 +7,7 @@
 source "$(dirname "$0")/lib.sh"
 e2e_init "$@"
 
-SOCKET="$XDG_RUNTIME_DIR/ZazudedidIdarero-$(id -u)-${DISPLAY//:/_}.socket"
+SOCKET="$(instance_base).socket"
 LOCK="${SOCKET%.socket}.lock"
 
 # client PAYLOAD [SECONDS]: connects, sends PAYLOAD, waits for the program

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/PropertyBlob.h"
+#include "testing/BlobEncoding.h"
 
 namespace {
 

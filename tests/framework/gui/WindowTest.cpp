@@ -153,7 +153,6 @@ TEST_F(WindowTest, DispatchKeepsTheFirstExceptionAndRunsNothingAfter) {
   auto error = fw::runtime::TakePendingException();
   ASSERT_TRUE(error);
   EXPECT_EQ(fw::runtime::Describe(error).second, "first");
-  EXPECT_EQ(fw::runtime::LoopDepth(), 0) << "no loop ran, so Qt was not asked to exit";
 }
 
 TEST(Ref, NilRaisesNilObjectExceptionOnUse) {
