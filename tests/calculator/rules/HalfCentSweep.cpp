@@ -93,7 +93,7 @@ int main(int argc, char** argv) {
     total.Add(tallies[t]);
   }
   const auto n = [](uint64_t count) { return static_cast<unsigned long long>(count); };
-  std::printf("%llu wrong of %llu cases (amount %llu, sum %llu, difference %llu)\n",
-              n(total.wrong), n(total.cases), n(total.amount), n(total.plus), n(total.minus));
+  std::printf("%llu wrong of %llu cases (amount %llu, sum %llu, difference %llu)\n", n(total.wrong),
+              n(total.cases), n(total.amount), n(total.plus), n(total.minus));
   return total.wrong == 0 ? 0 : 1;
 }

@@ -11,6 +11,9 @@
 
 namespace halfcents {
 
+// Large values times percentages pass 2^63.
+__extension__ using Int128 = __int128;
+
 // The values with a half-cent amount for a percentage: first + k * step.
 struct Progression {
   int64_t first = 0;
@@ -54,9 +57,9 @@ inline std::string Hundredths(int64_t n) {
 
 // A result given in ten-thousandths of a cent, rounded half away from zero
 // to cents and written "#.00".
-inline std::string Cents(__int128 tenThousandths) {
+inline std::string Cents(Int128 tenThousandths) {
   const bool negative = tenThousandths < 0;
-  const __int128 cents = ((negative ? -tenThousandths : tenThousandths) + 5000) / 10000;
+  const Int128 cents = ((negative ? -tenThousandths : tenThousandths) + 5000) / 10000;
   const auto whole = static_cast<unsigned long long>(cents / 100);
   const auto fraction = static_cast<unsigned long long>(cents % 100);
   char text[48];
@@ -66,8 +69,8 @@ inline std::string Cents(__int128 tenThousandths) {
 }
 
 inline PercentRules::Results Expected(int64_t percent, int64_t value) {
-  const __int128 amount = static_cast<__int128>(value) * percent;
-  const __int128 whole = static_cast<__int128>(value) * 10000;
+  const Int128 amount = static_cast<Int128>(value) * percent;
+  const Int128 whole = static_cast<Int128>(value) * 10000;
   return {"= " + Cents(amount), "+ " + Cents(whole + amount), "- " + Cents(whole - amount)};
 }
 
