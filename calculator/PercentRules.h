@@ -17,7 +17,11 @@ struct Results {
   friend bool operator==(const Results&, const Results&) = default;
 };
 
-// A negative percentage counts as 0; neither text is checked.
+// A negative percentage counts as 0; neither text is checked. Finite numbers
+// give results exact to the cent (ExactCents.h). An infinite value or
+// percentage gives "inf", "-inf" or "0.00" on each line: the amount as
+// value * percentage / 100, the sum and difference as
+// value * (100 ± percentage) / 100, where a zero factor gives 0.00.
 Results Calculate(const fw::String& percentText, const fw::String& valueText);
 
 // The number of a result line without its mark, or nothing for a blank line

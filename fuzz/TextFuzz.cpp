@@ -1,6 +1,7 @@
 // Drives the text functions with arbitrary bytes and checks what must hold
 // for any input. Below 2^53, Format is checked against a second rounding that
-// starts from the fixed shortest form instead of the scientific one.
+// starts from the fixed shortest form instead of the scientific one; a
+// Decimal made of the input's digits is checked to be written digit for digit.
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -95,20 +96,6 @@ std::string ReferenceFormat(double value, int decimals) {
   std::string whole = fixed.substr(0, point);
   std::string fraction = point == std::string::npos ? "" : fixed.substr(point + 1);
   // Past the 15th significant digit there are only zeros, half away from zero.
-  std::string all = whole + fraction;
-  const size_t first = all.find_first_not_of('0');
-  if (first != std::string::npos && all.size() - first > 15) {
-    const bool up = all[first + 15] >= '5';
-    const size_t kept = first + 15;
-    std::string head = all.substr(0, kept);
-    if (up) {
-      AddOne(head);
-    }
-    const size_t grown = head.size() - kept;  // 1 when the carry added a digit
-    all = head + std::string(all.size() - kept, '0');
-    whole = all.substr(0, whole.size() + grown);
-    fraction = all.substr(whole.size());
-  }
   fraction.resize(static_cast<size_t>(decimals) + 1, '0');
   std::string digits = whole + fraction.substr(0, static_cast<size_t>(decimals));
   if (fraction[static_cast<size_t>(decimals)] >= '5') {
@@ -137,24 +124,53 @@ void CheckFormat(double value) {
     CHECK(two == whole);
     return;
   }
-  // What is written reads back within half a cent and half the 15th digit;
-  // near the largest double, 15 digits round past it and read back as inf.
+  // What is written reads back within half a cent and the rounding of the
+  // shortest form and of the reading, half an ulp each.
   const double back = fw::Val(two);
-  if (std::isinf(back)) {
-    CHECK(std::fabs(value) >= 1.797693134862315e308);
-  } else {
-    CHECK(std::fabs(back - value) <= 0.005 + std::fabs(value) * 5.1e-15);
-  }
+  CHECK(!std::isinf(back));
+  CHECK(std::fabs(back - value) <= 0.005 + std::fabs(value) * 4.5e-16);
   if (std::fabs(value) < 0x1p53) {
     CHECK(two == ReferenceFormat(value, 2));
     CHECK(whole == ReferenceFormat(value, 0));
   } else {
     // Above 2^53 the fixed form spells out the binary value, where Format
-    // starts from the shortest form: check the shape instead.
+    // starts from the shortest form, at most 17 digits: check the shape.
     CHECK(whole + ".00" == two);
     const size_t sign = two[0] == '-' ? 1 : 0;
     const std::string digits = two.substr(sign, two.size() - 3 - sign);
-    CHECK(digits.find_last_not_of('0') < 15);
+    CHECK(digits.find_last_not_of('0') < 17);
+  }
+}
+
+void CheckDecimal(std::string_view text, int32_t start) {
+  fw::Decimal number{start < 0, "", start % 40};
+  for (const char c : text) {
+    if (c >= '0' && c <= '9') {
+      number.digits += c;
+    }
+  }
+  const std::string two = fw::Format(number, "#.00");
+  const std::string whole = fw::Format(number, "00");
+  CHECK(IsTwoDecimalShape(two));
+  CHECK(IsWholeShape(whole));
+  const size_t nonZero = number.digits.find_first_not_of('0');
+  const bool zero = nonZero == std::string::npos;
+  if (number.scale <= 2) {
+    // Nothing to round: the digits are written as they are, then zeros.
+    std::string written;
+    for (const char c : two) {
+      if (c != '-' && c != '.') {
+        written += c;
+      }
+    }
+    const std::string expected = zero ? "000"
+                                      : number.digits.substr(nonZero) +
+                                            std::string(static_cast<size_t>(2 - number.scale), '0');
+    CHECK(written == (expected.size() < 3 ? std::string(3 - expected.size(), '0') : "") + expected);
+    CHECK((two[0] == '-') == (number.negative && !zero));
+  }
+  if (zero) {
+    CHECK(two == "0.00" && whole == "00");
   }
 }
 
@@ -217,6 +233,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   CheckText(text, start, length);
   CheckText(text, static_cast<int32_t>(size % 7) - 2, static_cast<int32_t>(size % 5) - 1);
   CheckFormat(fw::Val(text));
+  CheckDecimal(text, start);
 
   try {
     fw::Format(0.0, text);

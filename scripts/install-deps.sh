@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libgl-dev libxcb1-dev fonts-dejavu-core
-  libgtest-dev
+  libgtest-dev libboost-dev
   xvfb xdotool xclip x11-utils python3 openbox wmctrl
   at-spi2-core python3-pyatspi dbus gsettings-desktop-schemas
   clang libclang-rt-14-dev clang-format

@@ -1,6 +1,6 @@
 #include "core/Text.h"
 
-#include <cfloat>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
@@ -11,9 +11,6 @@
 
 namespace fw {
 namespace {
-
-// Rounding starts from DBL_DIG digits: 157.35 + 15.735 = 173.08499999999998 is 173.085 to people.
-constexpr size_t kFaithfulDigits = DBL_DIG;
 
 struct Char {
   int32_t code;
@@ -152,58 +149,14 @@ void Increment(String& digits) {
   digits.insert(digits.begin(), '1');
 }
 
-// Rounds a digit string half away from zero to its first `keep` digits; true
-// when the carry ran through them all and put a 1 in front ("999" to 2: "100").
-bool RoundTo(String& digits, size_t keep) {
-  if (digits.size() <= keep) {
-    return false;
+int PlacesOf(std::string_view pattern) {
+  if (pattern == "#.00") {
+    return 2;
   }
-  const bool up = digits[keep] >= '5';
-  digits.resize(keep);
-  if (!up) {
-    return false;
+  if (pattern != "00") {
+    throw RuntimeException("Format: unsupported pattern \"" + String(pattern) + "\"");
   }
-  Increment(digits);
-  return digits.size() > keep;
-}
-
-// |value| rounded half away from zero to `decimals` places, as a string of
-// digits with the point left out and no leading zeros ("0" for zero).
-String ScaledDigits(double magnitude, int decimals) {
-  if (magnitude == 0) {
-    return "0";
-  }
-  // Scientific form without precision gives the shortest digits, d.ddde±x.
-  char buffer[64];
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific);
-  const std::string_view form(buffer, static_cast<size_t>(result.ptr - buffer));
-  const size_t e = form.find('e');
-  String digits;
-  for (const char c : form.substr(0, e)) {
-    if (c != '.') {
-      digits += c;
-    }
-  }
-  int exponent = 0;
-  std::from_chars(form.data() + e + (form[e + 1] == '+' ? 2 : 1), form.data() + form.size(),
-                  exponent);
-  if (RoundTo(digits, kFaithfulDigits)) {
-    digits.pop_back();
-    ++exponent;
-  }
-  // The number of digits at or above the last kept place.
-  const int64_t kept = int64_t{exponent} + 1 + decimals;
-  const auto count = static_cast<int64_t>(digits.size());
-  if (kept <= 0) {
-    return kept == 0 && digits[0] >= '5' ? "1" : "0";
-  }
-  if (kept >= count) {
-    digits.append(static_cast<size_t>(kept - count), '0');
-    return digits;
-  }
-  RoundTo(digits, static_cast<size_t>(kept));
-  return digits;
+  return 0;
 }
 
 }  // namespace
@@ -269,32 +222,75 @@ String Str(int32_t value) {
 }
 
 String Format(double value, std::string_view pattern) {
-  int decimals = 0;
-  if (pattern == "#.00") {
-    decimals = 2;
-  } else if (pattern != "00") {
-    throw RuntimeException("Format: unsupported pattern \"" + String(pattern) + "\"");
-  }
+  PlacesOf(pattern);
   if (std::isnan(value)) {
     return "nan";
   }
   if (std::isinf(value)) {
     return value < 0 ? "-inf" : "inf";
   }
-  String digits = ScaledDigits(std::fabs(value), decimals);
-  const bool zero = digits == "0";
+  return Format(ShortestDecimal(value), pattern);
+}
+
+String Format(const Decimal& number, std::string_view pattern) {
+  const int places = PlacesOf(pattern);
+  if (number.digits.find_first_not_of("0123456789") != String::npos) {
+    throw RuntimeException("Format: \"" + number.digits + "\" is not a row of digits");
+  }
+  // The number in units of the last place shown.
+  String digits =
+      number.digits.substr(std::min(number.digits.find_first_not_of('0'), number.digits.size()));
+  const int64_t excess = int64_t{number.scale} - places;
+  if (excess < 0) {
+    if (!digits.empty()) {
+      digits.append(static_cast<size_t>(-excess), '0');
+    }
+  } else if (excess > 0) {
+    const auto dropped = static_cast<uint64_t>(excess);
+    // Half away from zero: the first dropped digit alone decides.
+    const bool up = dropped <= digits.size() && digits[digits.size() - dropped] >= '5';
+    digits.resize(dropped < digits.size() ? digits.size() - dropped : 0);
+    if (up) {
+      Increment(digits);
+    }
+  }
+  const bool zero = digits.empty();
   // "#.00" needs a digit before the point; "00" needs two digits.
-  const size_t minimum = decimals == 2 ? 3 : 2;
+  const size_t minimum = places == 2 ? 3 : 2;
   if (digits.size() < minimum) {
     digits.insert(0, minimum - digits.size(), '0');
   }
-  if (decimals == 2) {
+  if (places == 2) {
     digits.insert(digits.size() - 2, 1, '.');
   }
-  if (std::signbit(value) && !zero) {
+  if (number.negative && !zero) {
     digits.insert(digits.begin(), '-');
   }
   return digits;
+}
+
+Decimal ShortestDecimal(double value) {
+  if (!std::isfinite(value)) {
+    throw RuntimeException("ShortestDecimal: not a finite number");
+  }
+  // Scientific form without precision gives the shortest digits, d.ddde±x.
+  char buffer[64];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                    std::chars_format::scientific);
+  const std::string_view form(buffer, static_cast<size_t>(result.ptr - buffer));
+  const size_t e = form.find('e');
+  Decimal number;
+  number.negative = std::signbit(value);
+  for (const char c : form.substr(0, e)) {
+    if (c != '.') {
+      number.digits += c;
+    }
+  }
+  int exponent = 0;
+  std::from_chars(form.data() + e + (form[e + 1] == '+' ? 2 : 1), form.data() + form.size(),
+                  exponent);
+  number.scale = static_cast<int32_t>(number.digits.size()) - 1 - exponent;
+  return number;
 }
 
 String Trim(std::string_view text) {

@@ -19,20 +19,22 @@
 // readable gives 0. ".5" is 0.5, "5." is 5, "-0" is -0.0, "+3" is 3. Too large
 // for a double gives +inf or -inf; too small rounds to 0 or a subnormal.
 //
-// Format(value, pattern): takes the shortest decimal form of the double (the
-// digits that read back as the same double), cuts it to DBL_DIG (15)
-// significant digits, the most a double always carries, and rounds that to
-// the pattern's places; both steps round half away from zero. So error in
-// the last binary digits decides no rounding: 2.675 -> "2.68", 1.005 ->
-// "1.01", 173.08499999999998 (157.35 + 15.735) -> "173.09". Past the 15th
-// significant digit every digit is 0, and from about 10^13 on the cents are
-// no longer exact. "." is the decimal separator; there is never a "-" on a
-// result that rounds to zero. Infinity and NaN are written "inf", "-inf" and
-// "nan" (NaN of either sign).
+// Format(number, pattern): writes the number with the pattern's places,
+// rounding half away from zero what lies past them. A double is written as
+// its shortest decimal form (the digits that read back as the same double),
+// so 2.675 -> "2.68" and 173.08499999999998 -> "173.08"; a Decimal is
+// written as it is, every digit kept. "." is the decimal separator; there
+// is never a "-" on a result that rounds to zero. A double's infinity and NaN
+// are written "inf", "-inf" and "nan" (NaN of either sign).
 //   "#.00"  two decimals, at least one digit before the point: "0.50", "0.00",
-//           "-10.00", "100000000000000000000.00", "4503599627370500.00".
+//           "-10.00", "100000000000000000000.00", "4503599627370497.00".
 //   "00"    a whole number of at least two digits: "05", "123", "00", "-05".
-// Any other pattern throws RuntimeException naming the pattern.
+// Any other pattern throws RuntimeException naming the pattern, as does a
+// Decimal whose digits are not all 0-9.
+//
+// ShortestDecimal(value): the shortest decimal form of a finite double, the
+// digits that read back as the same double; "-0" for -0.0. Throws
+// RuntimeException for an infinity or NaN.
 //
 // Str(value): decimal, "-" for negatives.
 // Trim(text): text without its leading and trailing white space.
@@ -48,9 +50,19 @@
 
 namespace fw {
 
+// An exact decimal number: digits x 10^-scale, negative when the flag says so.
+struct Decimal {
+  bool negative = false;
+  String digits;      // most significant first; "" is zero
+  int32_t scale = 0;  // places after the point; below 0, that many zeros follow
+  friend bool operator==(const Decimal&, const Decimal&) = default;
+};
+
 double Val(std::string_view text);
 String Str(int32_t value);
 String Format(double value, std::string_view pattern);
+String Format(const Decimal& number, std::string_view pattern);
+Decimal ShortestDecimal(double value);
 String Trim(std::string_view text);
 int32_t Len(std::string_view text);
 String Mid(std::string_view text, int32_t start, int32_t length);

@@ -1,6 +1,6 @@
 // Whatever the fields hold, Calculate writes results by the text functions'
 // rules (Val reads the longest leading decimal number, else 0; a negative
-// percentage counts as 0; Format writes inf, -inf and nan as words and never
+// percentage counts as 0; an infinity gives inf, -inf or 0.00, never nan or
 // "-0.00") and the window keeps working afterwards.
 #include <QClipboard>
 
@@ -17,6 +17,7 @@ struct Case {
 
 std::vector<Case> Cases() {
   const std::string huge(100000, '9');
+  const std::string zeros(292, '0');
   const std::string longTail = "12.5" + std::string(100000 - 4, 'x');
   return {
       {"empty percentage", "", "200", "0.00", "200.00", "200.00"},
@@ -27,10 +28,12 @@ std::vector<Case> Cases() {
       {"letters as value", "12.5", "twelve", "0.00", "0.00", "0.00"},
       {"a number then letters", "12.5abc", "200", "25.00", "225.00", "175.00"},
       {"1e309 percentage", "1e309", "1", "inf", "inf", "-inf"},
-      {"1e309 value", "10", "1e309", "inf", "inf", "nan"},
+      {"1e309 value", "10", "1e309", "inf", "inf", "inf"},
       {"-1e309 percentage counts as 0", "-1e309", "200", "0.00", "200.00", "200.00"},
-      {"-1e309 value", "10", "-1e309", "-inf", "-inf", "nan"},
-      {"a product too large", "200", "1.7976931348623157e308", "inf", "inf", "-inf"},
+      {"-1e309 value", "10", "-1e309", "-inf", "-inf", "-inf"},
+      {"a product past the largest double", "200", "1.7976931348623157e308",
+       "35953862697246314" + zeros + ".00", "53930794045869471" + zeros + ".00",
+       "-17976931348623157" + zeros + ".00"},
       {"nan is no number", "nan", "200", "0.00", "200.00", "200.00"},
       {"inf is no number", "inf", "200", "0.00", "200.00", "200.00"},
       {"-inf value is no number", "12.5", "-inf", "0.00", "0.00", "0.00"},

@@ -18,8 +18,8 @@ TEST_F(MainWindowTest, APressOnAResultCopiesExactlyItsNumber) {
       {"10", "-50", "-5.00", "-55.00", "-45.00"},
       {"150", "20", "30.00", "50.00", "-10.00"},
       // Wider than the lines, which show them cut: copied whole.
-      {"50", "123456789012345678", "61728394506172800.00", "185185183518519000.00",
-       "61728394506172900.00"},
+      {"50", "123456789012345678", "61728394506172840.00", "185185183518518520.00",
+       "61728394506172840.00"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.percent ? std::string(c.percent) + " % of " + c.value : "no result yet");
