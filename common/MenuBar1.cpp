@@ -62,4 +62,11 @@ void MenuBar1::Untitled1() {
   AppendItem<fw::MenuItem>(*this, "EditMenu", "EditClear", "&Delete", "");
   AppendItem<fw::MenuItem>(*this, "EditMenu", "UntitledMenu0", "-", kNotSet);
   AppendItem<fw::MenuItem>(*this, "EditMenu", "EditSelectAll", "Select &All", "Cmd+A");
+  // Done by the framework to the window's focused field.
+  FieldEditItem("EditUndo", fw::FieldEdit::Undo);
+  FieldEditItem("EditCut", fw::FieldEdit::Cut);
+  FieldEditItem("EditCopy", fw::FieldEdit::Copy);
+  FieldEditItem("EditPaste", fw::FieldEdit::Paste);
+  FieldEditItem("EditClear", fw::FieldEdit::Delete);
+  FieldEditItem("EditSelectAll", fw::FieldEdit::SelectAll);
 }

@@ -37,6 +37,25 @@ Ref<MenuItem> MenuItem::Lookup(const String& name) const {
   return nullptr;
 }
 
+void MenuBar::FieldEditItem(const String& name, FieldEdit op) {
+  for (auto& [named, edit] : fieldEdits_) {
+    if (named == name) {
+      edit = op;
+      return;
+    }
+  }
+  fieldEdits_.emplace_back(name, op);
+}
+
+std::optional<FieldEdit> MenuBar::FieldEditOf(const String& name) const {
+  for (const auto& [named, edit] : fieldEdits_) {
+    if (named == name) {
+      return edit;
+    }
+  }
+  return std::nullopt;
+}
+
 bool QuitMenuItem::Event_Action() {
   return QuitMenuAction(*this);
 }

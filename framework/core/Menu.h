@@ -51,7 +51,20 @@ class MenuItem : public std::enable_shared_from_this<MenuItem> {
   static inline const String empty_;
 };
 
-class MenuBar : public MenuItem {};
+// What the framework does by itself to the focused text field of the window
+// whose menu an item was chosen from.
+enum class FieldEdit { Undo, Cut, Copy, Paste, Delete, SelectAll };
+
+class MenuBar : public MenuItem {
+ public:
+  // The item named NAME does OP, unless a handler of the window takes it
+  // first; the framework then also enables it by the field's state.
+  void FieldEditItem(const String& name, FieldEdit op);
+  std::optional<FieldEdit> FieldEditOf(const String& name) const;
+
+ private:
+  std::vector<std::pair<String, FieldEdit>> fieldEdits_;
+};
 
 // Stands for the About item; on macOS it moves to the application menu.
 class AppleMenuItem : public MenuItem {};

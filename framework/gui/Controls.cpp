@@ -1,6 +1,7 @@
 #include "gui/Controls.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QEnterEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include <QStyleOptionFocusRect>
 
 #include "gui/Desktop.h"
+#include "gui/Paste.h"
 #include "gui/WidgetBacking.h"
 
 namespace fw {
@@ -101,7 +103,18 @@ class FieldWidget : public EventWidget<QLineEdit> {
       event->accept();
       return;
     }
+    // QLineEdit's own paste waits for the clipboard's owner. Ctrl+Shift+Insert
+    // (the X11 selection) stays Qt's.
+    if (event->matches(QKeySequence::Paste) && !isReadOnly() &&
+        event->modifiers() != (Qt::ControlModifier | Qt::ShiftModifier)) {
+      PasteInto(*this);
+      event->accept();
+      return;
+    }
     QLineEdit::keyPressEvent(event);
+  }
+  void contextMenuEvent(QContextMenuEvent* event) override {
+    ShowFieldMenu(*this, event->globalPos());
   }
   // The menu bar takes the keyboard to open a menu whose Edit items act on
   // this field: the selection stays, as it does for a popup.

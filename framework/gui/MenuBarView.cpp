@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QPointer>
 
+#include "gui/Paste.h"
 #include "gui/WidgetBacking.h"
 
 namespace fw {
@@ -40,46 +41,52 @@ QLineEdit* FocusedField(const Window& window) {
   return focus && focus->window() == n.widget ? qobject_cast<QLineEdit*>(focus) : nullptr;
 }
 
-// The Edit items act on the focused text field, by item name.
+// The field edits, as the focused text field offers them.
 struct EditAction {
-  const char* name;
   bool (*available)(const QLineEdit&);
   void (*run)(QLineEdit&);
 };
 
-const EditAction kEditActions[] = {
-    {"EditUndo", [](const QLineEdit& f) { return f.isUndoAvailable(); },
-     [](QLineEdit& f) { f.undo(); }},
-    {"EditCut", [](const QLineEdit& f) { return f.hasSelectedText() && !f.isReadOnly(); },
-     [](QLineEdit& f) { f.cut(); }},
-    {"EditCopy", [](const QLineEdit& f) { return f.hasSelectedText(); },
-     [](QLineEdit& f) { f.copy(); }},
-    // Asking the clipboard would wait on its owner, which may hang.
-    {"EditPaste", [](const QLineEdit& f) { return !f.isReadOnly(); },
-     [](QLineEdit& f) { f.paste(); }},
-    {"EditClear", [](const QLineEdit& f) { return f.hasSelectedText() && !f.isReadOnly(); },
-     [](QLineEdit& f) { f.del(); }},
-    {"EditSelectAll", [](const QLineEdit& f) { return !f.text().isEmpty(); },
-     [](QLineEdit& f) { f.selectAll(); }},
-};
-
-const EditAction* EditActionNamed(const String& name) {
-  for (const auto& action : kEditActions) {
-    if (name == action.name) {
-      return &action;
-    }
+EditAction ActionFor(FieldEdit op) {
+  switch (op) {
+    case FieldEdit::Undo:
+      return {[](const QLineEdit& f) { return f.isUndoAvailable(); },
+              [](QLineEdit& f) { f.undo(); }};
+    case FieldEdit::Cut:
+      return {[](const QLineEdit& f) { return f.hasSelectedText() && !f.isReadOnly(); },
+              [](QLineEdit& f) { f.cut(); }};
+    case FieldEdit::Copy:
+      return {[](const QLineEdit& f) { return f.hasSelectedText(); },
+              [](QLineEdit& f) { f.copy(); }};
+    case FieldEdit::Paste:
+      // Asking the clipboard would wait on its owner, which may hang.
+      return {[](const QLineEdit& f) { return !f.isReadOnly(); },
+              [](QLineEdit& f) { PasteInto(f); }};
+    case FieldEdit::Delete:
+      return {[](const QLineEdit& f) { return f.hasSelectedText() && !f.isReadOnly(); },
+              [](QLineEdit& f) { f.del(); }};
+    case FieldEdit::SelectAll:
+      break;
   }
-  return nullptr;
+  return {[](const QLineEdit& f) { return !f.text().isEmpty(); },
+          [](QLineEdit& f) { f.selectAll(); }};
+}
+
+std::optional<EditAction> EditActionOf(const Window& window, const String& name) {
+  Ref<MenuBar> bar = window.MenuBar();
+  std::optional<FieldEdit> op = bar.IsNil() ? std::nullopt : bar->FieldEditOf(name);
+  return op ? std::optional(ActionFor(*op)) : std::nullopt;
 }
 
 // What an item that the framework enables by itself shows before the
 // window's handlers are asked.
-bool EnabledByDefault(const MenuItem& item, QLineEdit* field) {
+bool EnabledByDefault(const MenuBar& bar, const MenuItem& item, QLineEdit* field) {
   if (item.Count() > 0 || dynamic_cast<const QuitMenuItem*>(&item)) {
     return true;
   }
-  if (const EditAction* edit = EditActionNamed(item.Name())) {
-    return field && edit->available(*field);
+  if (std::optional<FieldEdit> op = bar.FieldEditOf(item.Name())) {
+    EditAction edit = ActionFor(*op);
+    return field && edit.available(*field);
   }
   return false;
 }
@@ -97,7 +104,7 @@ void MenuCommand(const std::weak_ptr<Window>& owner, const std::weak_ptr<MenuIte
     if (!window || Backing::HandleMenuCommand(*window, item->Name())) {
       return;
     }
-    if (const EditAction* edit = EditActionNamed(item->Name())) {
+    if (std::optional<EditAction> edit = EditActionOf(*window, item->Name())) {
       if (QLineEdit* field = FocusedField(*window)) {
         edit->run(*field);
       }
@@ -159,7 +166,7 @@ void RefreshMenus(Window& window) {
   QLineEdit* field = FocusedField(window);
   for (const auto& item : items) {
     if (item->AutoEnable()) {
-      item->Enabled(EnabledByDefault(*item, field));
+      item->Enabled(EnabledByDefault(*bar, *item, field));
     }
   }
   Backing::EnableMenuItems(window, items);

@@ -1,10 +1,35 @@
 #include "testing/FrameworkTesting.h"
 
 #include <QLabel>
+#include <deque>
 
+#include "gui/Paste.h"
 #include "gui/WidgetBacking.h"
 
 namespace fw::testing {
+
+struct HeldClipboard::Source : ClipboardSource {
+  std::deque<ClipboardAnswer> waiting;
+  void ReadText(ClipboardAnswer answer) override { waiting.push_back(std::move(answer)); }
+};
+
+HeldClipboard::HeldClipboard() : source_(std::make_unique<Source>()) {
+  UseClipboardSource(source_.get());
+}
+HeldClipboard::~HeldClipboard() {
+  UseClipboardSource(nullptr);
+}
+int HeldClipboard::Pending() const {
+  return static_cast<int>(source_->waiting.size());
+}
+void HeldClipboard::Answer(std::optional<QString> text) {
+  if (source_->waiting.empty()) {
+    return;
+  }
+  ClipboardAnswer answer = std::move(source_->waiting.front());
+  source_->waiting.pop_front();
+  answer(std::move(text));
+}
 
 QWidget* NativeWidget(const Control& control) {
   return NativeOf(control).widget;

@@ -2,10 +2,30 @@
 // For tests only: the Qt widgets behind the framework's objects.
 #include <QMenuBar>
 #include <QWidget>
+#include <memory>
+#include <optional>
 
 #include "Framework.h"
 
 namespace fw::testing {
+
+// While one lives, a paste's clipboard read waits until the test answers it.
+class HeldClipboard {
+ public:
+  HeldClipboard();
+  ~HeldClipboard();
+  HeldClipboard(const HeldClipboard&) = delete;
+  HeldClipboard& operator=(const HeldClipboard&) = delete;
+
+  // Reads asked for and not answered yet.
+  int Pending() const;
+  // Answers the oldest read with TEXT; nullopt abandons it.
+  void Answer(std::optional<QString> text);
+
+ private:
+  struct Source;
+  std::unique_ptr<Source> source_;
+};
 
 QWidget* NativeWidget(const Control& control);
 // The top-level widget of a window.

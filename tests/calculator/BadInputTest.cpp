@@ -106,6 +106,7 @@ TEST_F(MainWindowTest, AHugePasteIsReadWholeLikeTypedText) {
     QGuiApplication::clipboard()->setText(c.pasted);
     QLineEdit* percent = Field(window_->edPercent());
     QTest::keyClick(percent, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window_->edPercent()->Text().empty(); }, 1000));
     EXPECT_EQ(window_->edPercent()->Text(), c.pasted.toStdString()) << "the field holds it all";
     Return(percent);
     EXPECT_EQ(Focused(), Field(window_->edValue()));

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <new>
+#include <optional>
 #include <typeinfo>
+#include <utility>
 
 #include "common/MenuBar1.h"
 #include "testing/NewObjectFailure.h"
@@ -109,4 +111,20 @@ TEST(MenuBar1, TreeIsTheMenuTable) {
 TEST(MenuBar1, ShortcutsBecomeCtrlOnThisPlatform) {
   EXPECT_EQ(fw::PortableShortcut("Cmd+Q"), "Ctrl+Q");
   EXPECT_EQ(fw::PortableShortcut(""), "");
+}
+
+// Each Edit item does its own edit on the focused field; File's do none.
+TEST(MenuBar1, TheEditItemsNameTheirFieldEdits) {
+  fw::Ref<MenuBar1> bar = MenuBar1::Instance();
+  const std::pair<const char*, std::optional<fw::FieldEdit>> expected[] = {
+      {"EditUndo", fw::FieldEdit::Undo},    {"EditCut", fw::FieldEdit::Cut},
+      {"EditCopy", fw::FieldEdit::Copy},    {"EditPaste", fw::FieldEdit::Paste},
+      {"EditClear", fw::FieldEdit::Delete}, {"EditSelectAll", fw::FieldEdit::SelectAll},
+      {"FileQuit", std::nullopt},           {"FileAbout", std::nullopt},
+      {"EditMenu", std::nullopt},
+  };
+  for (const auto& [name, edit] : expected) {
+    SCOPED_TRACE(name);
+    EXPECT_EQ(bar->FieldEditOf(name), edit);
+  }
 }
