@@ -10,6 +10,7 @@ packages=(
   libgtest-dev
   xvfb xdotool xclip x11-utils python3 openbox wmctrl
   clang libclang-rt-14-dev clang-format
+  dpkg-dev lintian appstream desktop-file-utils file gzip
   "$@"
 )
 
