@@ -1,16 +1,16 @@
 # Removes what one install put down, as listed in its install_manifest.txt,
-# then the folders of the program's own tree that this left empty. Shared
-# folders (bin, share/applications, the icon theme) are left alone.
-#   cmake -DMANIFEST=<build>/install_manifest.txt -DAPP_DIR=lib/<name> -P uninstall.cmake
-if(NOT DEFINED MANIFEST OR NOT DEFINED APP_DIR)
-  message(FATAL_ERROR "uninstall: pass -DMANIFEST=... and -DAPP_DIR=...")
+# then the folders that the install created (as noted in FOLDERS) and that are
+# empty now. A folder that was there before, or that holds anything else,
+# stays.
+#   cmake -DMANIFEST=<build>/install_manifest.txt -DFOLDERS=<build>/install_folders.txt -P uninstall.cmake
+if(NOT DEFINED MANIFEST OR NOT DEFINED FOLDERS)
+  message(FATAL_ERROR "uninstall: pass -DMANIFEST=... and -DFOLDERS=...")
 endif()
 if(NOT EXISTS "${MANIFEST}")
   message(FATAL_ERROR "uninstall: ${MANIFEST} not found: nothing was installed from this build")
 endif()
 
 file(STRINGS "${MANIFEST}" files)
-set(app_roots "")
 foreach(file IN LISTS files)
   # A symbolic link whose target is gone still counts: EXISTS follows links.
   if(IS_SYMLINK "${file}" OR EXISTS "${file}")
@@ -19,36 +19,24 @@ foreach(file IN LISTS files)
   else()
     message(STATUS "Already gone: ${file}")
   endif()
-  string(FIND "${file}" "/${APP_DIR}/" at REVERSE)
-  if(at GREATER_EQUAL 0)
-    string(LENGTH "/${APP_DIR}" length)
-    math(EXPR end "${at} + ${length}")
-    string(SUBSTRING "${file}" 0 ${end} root)
-    list(APPEND app_roots "${root}")
-  endif()
 endforeach()
 
-# Deepest folders first, each only when empty, so nothing put there since
-# the install is lost.
-list(REMOVE_DUPLICATES app_roots)
-foreach(root IN LISTS app_roots)
-  if(NOT IS_DIRECTORY "${root}")
+if(NOT EXISTS "${FOLDERS}")
+  message(STATUS "No record of created folders: all folders stay")
+  return()
+endif()
+# Deepest first: a child sorts after its parent.
+file(STRINGS "${FOLDERS}" dirs)
+list(SORT dirs ORDER DESCENDING)
+foreach(dir IN LISTS dirs)
+  if(NOT IS_DIRECTORY "${dir}" OR IS_SYMLINK "${dir}")
     continue()
   endif()
-  file(GLOB_RECURSE entries LIST_DIRECTORIES true "${root}/*")
-  set(dirs "")
-  foreach(entry IN LISTS entries)
-    if(IS_DIRECTORY "${entry}" AND NOT IS_SYMLINK "${entry}")
-      list(APPEND dirs "${entry}")
-    endif()
-  endforeach()
-  list(SORT dirs ORDER DESCENDING)
-  list(APPEND dirs "${root}")
-  foreach(dir IN LISTS dirs)
-    file(GLOB left LIST_DIRECTORIES true "${dir}/*" "${dir}/.*")
-    if(NOT left)
-      message(STATUS "Removing folder: ${dir}")
-      file(REMOVE_RECURSE "${dir}")
-    endif()
-  endforeach()
+  # rmdir takes a folder only while it is empty, even if a file arrives now.
+  execute_process(COMMAND rmdir -- "${dir}" RESULT_VARIABLE kept ERROR_QUIET)
+  if(kept)
+    message(STATUS "Keeping folder, not empty: ${dir}")
+  else()
+    message(STATUS "Removed folder: ${dir}")
+  endif()
 endforeach()

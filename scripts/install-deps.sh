@@ -12,6 +12,7 @@ packages=(
   at-spi2-core python3-pyatspi dbus gsettings-desktop-schemas
   clang libclang-rt-14-dev clang-format
   locales
+  dpkg-dev lintian appstream desktop-file-utils file gzip
   "$@"
 )
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything with warnings as errors and runs every test: the suite,
-# the fuzz targets for a bounded time, and the suite again under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# the Debian package under lintian, the fuzz targets for a bounded time, and
+# the suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -15,6 +15,11 @@ echo "== build and test"
 cmake -S . -B build-test -G Ninja -DZI_WERROR=ON >/dev/null
 cmake --build build-test -j "$jobs"
 ctest --test-dir build-test --output-on-failure -j "$jobs"
+
+echo "== Debian package"
+deb=$(JOBS=$jobs scripts/package.sh build-test-package)
+scripts/lint-package.sh "$deb"
+tests/install/package_test.sh "$deb"
 
 echo "== fuzzing"
 scripts/fuzz.sh

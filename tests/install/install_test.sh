@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs the build into a temporary prefix, checks every installed file,
-# starts the program by its command name as the desktop entry does and sees
-# its picture painted, then uninstalls and checks that nothing is left.
+# Installs the build into a temporary prefix (twice, as an update would),
+# checks every installed file, starts the program by its command name as the
+# desktop entry does and sees its picture painted, then uninstalls and checks
+# that only what was there before, or was put there since, is left.
 #   install_test.sh <build dir> <WindowColours helper>
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -14,22 +15,27 @@ tmp=$(mktemp -d)
 prefix="$tmp/prefix"
 bundle="$prefix/lib/$name/ZazudedidIdarero.app"
 desktop="$prefix/share/applications/$name.desktop"
-icon="$prefix/share/icons/hicolor/48x48/apps/$name.png"
+icons="$prefix/share/icons/hicolor"
 manifest="$build/install_manifest.txt"
+folders="$build/install_folders.txt"
 program_pid=""
 xvfb_pid=""
 
-# An install into the temporary prefix rewrites the build's manifest: keep
-# the one a real install left, so its uninstall still works.
-[ -f "$manifest" ] && cp -p "$manifest" "$tmp/manifest.saved"
+# An install into the temporary prefix rewrites the build's records: keep
+# the ones a real install left, so its uninstall still works.
+for record in "$manifest" "$folders"; do
+  [ -f "$record" ] && cp -p "$record" "$tmp/$(basename "$record").saved"
+done
 cleanup() {
   [ -n "$program_pid" ] && kill -KILL "$program_pid" 2>/dev/null
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-  if [ -f "$tmp/manifest.saved" ]; then
-    cp -p "$tmp/manifest.saved" "$manifest"
-  else
-    rm -f "$manifest"
-  fi
+  for record in "$manifest" "$folders"; do
+    if [ -f "$tmp/$(basename "$record").saved" ]; then
+      cp -p "$tmp/$(basename "$record").saved" "$record"
+    else
+      rm -f "$record"
+    fi
+  done
   rm -rf "$tmp"
 }
 trap cleanup EXIT
@@ -39,24 +45,19 @@ fail() {
   exit 1
 }
 
+# An empty folder that was there before the install; uninstall keeps it.
+mkdir -p "$prefix/share/applications"
+
 echo "== install into $prefix"
-cmake --install "$build" --prefix "$prefix" >"$tmp/install.log" || {
-  cat "$tmp/install.log"
-  fail "cmake --install"
-}
+for _ in 1 2; do
+  cmake --install "$build" --prefix "$prefix" >"$tmp/install.log" || {
+    cat "$tmp/install.log"
+    fail "cmake --install"
+  }
+done
 
 # The manifest names exactly these files, so uninstall removes them all.
-expected=$(
-  cat <<LIST | sort
-$bundle/Contents/MacOS/ZazudedidIdarero
-$bundle/Contents/Info.plist
-$bundle/Contents/Resources/48.png
-$bundle/Contents/Resources/002.png
-$prefix/bin/$name
-$desktop
-$icon
-LIST
-)
+expected=$(grep -v '^#' "$source_dir/tests/install/files.txt" | sed "s|^|$prefix/|" | sort)
 [ "$(sort "$manifest")" = "$expected" ] || {
   diff <(echo "$expected") <(sort "$manifest") || true
   fail "install_manifest.txt lists other files"
@@ -69,7 +70,12 @@ built="$build/ZazudedidIdarero.app/Contents"
 for file in Info.plist Resources/48.png Resources/002.png; do
   cmp -s "$built/$file" "$bundle/Contents/$file" || fail "Contents/$file differs from the build's"
 done
-cmp -s "$source_dir/resources/48.png" "$icon" || fail "the icon is not the 48x48 picture"
+cmp -s "$source_dir/resources/48.png" "$icons/48x48/apps/$name.png" ||
+  fail "the 48 px icon is not the picture"
+for size in 16 22 24 32; do
+  file "$icons/${size}x$size/apps/$name.png" | grep -q "PNG image data, $size x $size," ||
+    fail "the ${size} px icon is $(file -b "$icons/${size}x$size/apps/$name.png")"
+done
 
 # The launcher must reach the installed bundle, not the build tree, from any
 # prefix: a relative link or a script.
@@ -97,6 +103,7 @@ key() {
 [ "$(key Exec)" = "$name" ] || fail "Exec"
 [ "$(key Icon)" = "$name" ] || fail "Icon"
 [ "$(key Categories)" = "Utility;Calculator;" ] || fail "Categories"
+[ -n "$(key Keywords)" ] || fail "Keywords"
 # With it, launchers give each start a startup id, which a second start
 # passes on so that the running copy may bring its window forward.
 [ "$(key StartupNotify)" = true ] || fail "StartupNotify"
@@ -146,13 +153,30 @@ program_pid=""
 }
 
 echo "== uninstall"
+# Another program's icon, put into a folder that the install created.
+other="$icons/22x22/apps/other-program.png"
+cp "$source_dir/resources/002.png" "$other"
 cmake --build "$build" --target uninstall >"$tmp/uninstall.log" || {
   cat "$tmp/uninstall.log"
   fail "the uninstall target"
 }
-left=$(find "$prefix" ! -type d)
-[ -z "$left" ] || fail "left after uninstall: $left"
-[ ! -e "$prefix/lib/$name" ] || fail "uninstall left the bundle's folders"
-find "$prefix" -depth -type d -empty -delete
-[ ! -e "$prefix" ] || fail "left after removing empty folders: $(find "$prefix")"
+# Gone: every file and folder of the install. Kept: the folder from before,
+# and the other icon with its folders.
+kept=$(
+  cat <<LIST | sort
+$prefix
+$prefix/share
+$prefix/share/applications
+$prefix/share/icons
+$prefix/share/icons/hicolor
+$prefix/share/icons/hicolor/22x22
+$prefix/share/icons/hicolor/22x22/apps
+$other
+LIST
+)
+[ "$(find "$prefix" | sort)" = "$kept" ] || {
+  diff <(echo "$kept") <(find "$prefix" | sort) || true
+  cat "$tmp/uninstall.log"
+  fail "uninstall left or took other than the install's own"
+}
 echo "install, launch and uninstall: ok"

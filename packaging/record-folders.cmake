@@ -1,0 +1,40 @@
+# Run first in every install: notes the folders that the install is about to
+# create, so that uninstall takes away those and no folder that was there
+# before. Folders noted by an earlier install into the same place are kept,
+# since that install created them.
+#   ZI_FOLDERS_RECORD: the file to write; ZI_DESTINATIONS: relative folders.
+set(created "")
+set(wanted "")
+foreach(destination IN LISTS ZI_DESTINATIONS)
+  set(dir "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/${destination}")
+  cmake_path(NORMAL_PATH dir)
+  string(REGEX REPLACE "/+$" "" dir "${dir}")
+  list(APPEND wanted "${dir}")
+  while(NOT dir STREQUAL "" AND NOT IS_DIRECTORY "${dir}")
+    list(APPEND created "${dir}")
+    cmake_path(GET dir PARENT_PATH dir)
+  endwhile()
+endforeach()
+
+if(EXISTS "${ZI_FOLDERS_RECORD}")
+  file(STRINGS "${ZI_FOLDERS_RECORD}" earlier)
+  foreach(dir IN LISTS earlier)
+    if(IS_DIRECTORY "${dir}")
+      foreach(destination IN LISTS wanted)
+        cmake_path(IS_PREFIX dir "${destination}" NORMALIZE on_the_way)
+        if(on_the_way)
+          list(APPEND created "${dir}")
+          break()
+        endif()
+      endforeach()
+    endif()
+  endforeach()
+endif()
+
+list(REMOVE_DUPLICATES created)
+list(SORT created)
+list(JOIN created "\n" lines)
+if(NOT lines STREQUAL "")
+  string(APPEND lines "\n")
+endif()
+file(WRITE "${ZI_FOLDERS_RECORD}" "${lines}")
