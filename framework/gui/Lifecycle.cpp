@@ -125,7 +125,9 @@ void RunFrameworkInitialization(void (*startup)()) {
   Gui().noLoop = false;
   Gui().status = 0;
   platform::OneCopyPlace place = platform::OneCopyPlaceFor(Program());
-  platform::OneCopyClaim claim = platform::ClaimOneCopy(place, platform::StartupToken());
+  // The lock comes before the display: only a second start asks the time.
+  platform::OneCopyClaim claim =
+      platform::ClaimOneCopy(place, [] { return platform::HandOverToken(Program()); });
   if (!RunsHere(claim)) {
     Gui().noLoop = true;
     return;
