@@ -11,6 +11,7 @@
 #include "gui/DisplayGuard.h"
 #include "gui/FolderItem.h"
 #include "gui/Window.h"
+#include "platform/MenuBarHome.h"
 #include "platform/OneCopy.h"
 #include "platform/ReopenSocket.h"
 #include "platform/Signals.h"
@@ -169,6 +170,12 @@ void UnhandledException(const std::exception_ptr& error) {
     runtime::EnterLoop();
     box.exec();
     runtime::LeaveLoop();
+  }
+}
+
+void WindowClosed() {
+  if (!platform::kMenuBarOutlivesWindows && OpenWindows().empty()) {
+    runtime::RequestQuit();
   }
 }
 
