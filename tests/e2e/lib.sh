@@ -393,11 +393,11 @@ shot() {
 
 # close_window WINDOW: what a window manager's close button does.
 close_window() {
-  timeout 5 python3 "$E2E_DIR/x11.py" close "$1"
+  timeout "$E2E_DEADLINE" python3 "$E2E_DIR/x11.py" close "$1"
 }
 
 cursor_name() {
-  timeout 5 python3 "$E2E_DIR/x11.py" cursor
+  timeout "$E2E_DEADLINE" python3 "$E2E_DIR/x11.py" cursor
 }
 
 # --- stacking, states and focus ----------------------------------------------
