@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libboost-dev
   xvfb xdotool xclip x11-utils python3 openbox wmctrl
   at-spi2-core python3-pyatspi dbus gsettings-desktop-schemas
+  marco mate-settings-daemon-common
   clang libclang-rt-14-dev clang-format
   locales
   dpkg-dev lintian appstream desktop-file-utils file gzip

@@ -11,6 +11,7 @@
 #include "gui/DisplayGuard.h"
 #include "gui/FolderItem.h"
 #include "gui/Window.h"
+#include "platform/MenuBarHome.h"
 #include "platform/OneCopy.h"
 #include "platform/ReopenSocket.h"
 #include "platform/Signals.h"
@@ -125,7 +126,9 @@ void RunFrameworkInitialization(void (*startup)()) {
   Gui().noLoop = false;
   Gui().status = 0;
   platform::OneCopyPlace place = platform::OneCopyPlaceFor(Program());
-  platform::OneCopyClaim claim = platform::ClaimOneCopy(place, platform::StartupToken());
+  // The lock comes before the display: only a second start asks the time.
+  platform::OneCopyClaim claim =
+      platform::ClaimOneCopy(place, [] { return platform::HandOverToken(Program()); });
   if (!RunsHere(claim)) {
     Gui().noLoop = true;
     return;
@@ -167,6 +170,12 @@ void UnhandledException(const std::exception_ptr& error) {
     runtime::EnterLoop();
     box.exec();
     runtime::LeaveLoop();
+  }
+}
+
+void WindowClosed() {
+  if (!platform::kMenuBarOutlivesWindows && OpenWindows().empty()) {
+    runtime::RequestQuit();
   }
 }
 

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "gui/Activation.h"
+#include "gui/Lifecycle.h"
 #include "gui/WidgetBacking.h"
 
 namespace fw {
@@ -152,6 +153,9 @@ void Window::UnifiedClose(bool appQuitting) {
   // The object lives on while a caller holds it: the event that closed it
   // finishes first.
   UnlistWindow(*this);
+  if (!appQuitting) {
+    WindowClosed();
+  }
 }
 
 String Window::Title() const {

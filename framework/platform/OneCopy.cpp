@@ -3,9 +3,12 @@
 #include <unistd.h>
 
 #include <cctype>
+#include <cstdlib>
+#include <cstring>
 #include <thread>
 
 #include "platform/Environment.h"
+#include "platform/LaunchTime.h"
 #include "platform/PrivateFolder.h"
 #include "platform/ReopenSocket.h"
 
@@ -34,11 +37,12 @@ String DisplayKey() {
 }  // namespace
 
 OneCopyPlace OneCopyPlaceFor(const String& program) {
-  PrivateFolder folder = UserPrivateFolder(program);
+  String name = program + "-" + std::to_string(geteuid()) + "-" + DisplayKey();
+  PrivateFolder folder = UserPrivateFolder(program, name.size() + std::strlen(".socket"));
   if (folder.path.empty()) {
     return {{}, {}, folder.problem};
   }
-  String base = folder.path + "/" + program + "-" + std::to_string(geteuid()) + "-" + DisplayKey();
+  String base = folder.path + "/" + name;
   return {base + ".lock", base + ".socket", {}};
 }
 
@@ -47,7 +51,12 @@ String StartupToken() {
   return token.empty() ? Env("DESKTOP_STARTUP_ID") : token;
 }
 
-OneCopyClaim ClaimOneCopy(const OneCopyPlace& place, const String& token,
+String HandOverToken(const String& program) {
+  String token = StartupToken();
+  return token.empty() ? LauncherStyleStartupId(program, XServerTime()) : token;
+}
+
+OneCopyClaim ClaimOneCopy(const OneCopyPlace& place, const std::function<String()>& token,
                           std::chrono::milliseconds bound) {
   OneCopyClaim claim;
   if (!place.problem.empty()) {
@@ -55,6 +64,7 @@ OneCopyClaim ClaimOneCopy(const OneCopyPlace& place, const String& token,
     return claim;
   }
   Deadline deadline = std::chrono::steady_clock::now() + bound;
+  std::optional<String> handed;
   for (;;) {
     InstanceLock lock(place.lock);
     switch (lock.GetState()) {
@@ -68,12 +78,15 @@ OneCopyClaim ClaimOneCopy(const OneCopyPlace& place, const String& token,
       case InstanceLock::State::HeldElsewhere:
         break;
     }
-    HandOverResult handed = HandOverReopenRequest(place.socket, token, deadline);
-    if (handed == HandOverResult::Taken) {
+    if (!handed) {
+      handed = token();
+    }
+    HandOverResult result = HandOverReopenRequest(place.socket, *handed, deadline);
+    if (result == HandOverResult::Taken) {
       claim.outcome = OneCopyClaim::Outcome::HandedOver;
       return claim;
     }
-    if (handed == HandOverResult::NoAnswer || std::chrono::steady_clock::now() >= deadline) {
+    if (result == HandOverResult::NoAnswer || std::chrono::steady_clock::now() >= deadline) {
       claim.outcome = OneCopyClaim::Outcome::NoAnswer;
       return claim;
     }

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -56,9 +57,13 @@ PrivateFolder MakePrivateFolder(const String& path) {
   return {path, {}};
 }
 
-PrivateFolder UserPrivateFolder(const String& name) {
+PrivateFolder UserPrivateFolder(const String& name, std::size_t room) {
   String runtime = Env("XDG_RUNTIME_DIR");
-  if (!runtime.empty() && PrivateFolderProblem(runtime).empty()) {
+  // A runtime folder that cannot hold the socket would leave the program
+  // with no single copy at all; the temp folder still gives one.
+  bool fits = runtime.size() + 1 + room < sizeof(sockaddr_un::sun_path);
+  if (!runtime.empty() && fits && PrivateFolderProblem(runtime).empty() &&
+      access(runtime.c_str(), W_OK | X_OK) == 0) {
     return {runtime, {}};
   }
   return MakePrivateFolder(TempFolder() + "/" + name + "-" + std::to_string(geteuid()));

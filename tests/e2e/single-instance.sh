@@ -71,11 +71,12 @@ start_second_copy
 one_main_window 1 1
 expect_eq "main window after the re-open request" "$first_main" "$MAIN"
 
-note "second start after the main window was closed"
+note "a start after the main window was closed runs afresh"
+# Closing the main window ended the program.
 close_window "$MAIN"
-wait_for "the main window to close" has_windows_titled "$TITLE" 0
-expect_running "main window closed"
-start_second_copy
+expect_exit "$APP_PID" 0 "the program after its main window closed"
+[ -e "$SOCKET" ] && fail "the socket is left behind after the main window closed"
+start_app
 wait_main_window
 # A new window, with empty fields.
 one_main_window 2 2

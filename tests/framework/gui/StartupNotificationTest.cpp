@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "gui/StartupNotification.h"
+#include "platform/LaunchTime.h"
 
 TEST(StartupNotification, TheTimeIsTheNumberAfterTheLastTimeMark) {
   struct Case {
@@ -23,6 +24,17 @@ TEST(StartupNotification, TheTimeIsTheNumberAfterTheLastTimeMark) {
   };
   for (const Case& c : cases) {
     EXPECT_EQ(fw::x11::StartupIdTime(c.id), c.time) << c.id;
+  }
+}
+
+// The id that a second start makes for itself is read back by the running
+// copy, whatever the program is called.
+TEST(StartupNotification, AnIdMadeForASecondStartCarriesItsTime) {
+  for (const char* program : {"Zazudedid Idarero", "odd_TIME9"}) {
+    for (uint32_t time : {1u, 4294967295u}) {
+      EXPECT_EQ(fw::x11::StartupIdTime(fw::platform::LauncherStyleStartupId(program, time)), time)
+          << program;
+    }
   }
 }
 

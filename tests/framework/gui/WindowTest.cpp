@@ -3,6 +3,7 @@
 
 #include "core/LayoutEntries.h"
 #include "gui/WindowClass.h"
+#include "platform/MenuBarHome.h"
 #include "support/WidgetFixture.h"
 
 using fw::Ref;
@@ -54,6 +55,13 @@ class MisorderedWindow : public fw::WindowClass<MisorderedWindow> {
   fw::ControlSlot<rows::stFirst> stFirst{this};
 };
 
+class SecondWindow : public fw::Window {
+ public:
+  static constexpr const char* kFullClassName = "SecondWindow.SecondWindow";
+  SecondWindow() : fw::Window(kFullClassName) {}
+  static Ref<SecondWindow> Instance() { return fw::ImplicitInstance<SecondWindow>(); }
+};
+
 }  // namespace
 
 using WindowTest = WidgetTest;
@@ -89,6 +97,18 @@ TEST_F(WindowTest, ClosingDropsTheImplicitInstance) {
   EXPECT_FALSE(fw::testing::NativeWindow(*first)->isVisible());
   auto second = ProbeWindow::Instance();
   EXPECT_NE(second, first);
+}
+
+// Without a menu bar that outlives the windows, nothing would be left to
+// quit from: the last window to close ends the program as Quit does.
+TEST_F(WindowTest, ClosingTheLastWindowQuitsAndClosingAnotherDoesNot) {
+  auto first = ProbeWindow::Instance();
+  auto second = SecondWindow::Instance();
+  fw::testing::NativeWindow(*first)->close();  // as its close button does
+  EXPECT_FALSE(fw::runtime::QuitRequested());
+  EXPECT_TRUE(second->IsOpen());
+  fw::testing::NativeWindow(*second)->close();
+  EXPECT_EQ(fw::runtime::QuitRequested(), !fw::platform::kMenuBarOutlivesWindows);
 }
 
 TEST_F(WindowTest, ControlEventsReachTheWindowsHandlerWithMe) {

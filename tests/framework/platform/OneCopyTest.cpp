@@ -66,6 +66,31 @@ TEST_F(OneCopy, OfTwoStartsAtOnceExactlyOneRuns) {
   }
 }
 
+// The token may cost a trip to the display: a start that runs asks none,
+// a second start asks once, however often it retries.
+TEST_F(OneCopy, OnlyASecondStartAsksForItsTokenAndOnce) {
+  int asked = 0;
+  auto token = [&asked] {
+    ++asked;
+    return fw::String("made_TIME7");
+  };
+  OneCopyClaim first = ClaimOneCopy(place, token, 3s);
+  ASSERT_EQ(first.outcome, Outcome::Run);
+  EXPECT_EQ(asked, 0);
+
+  std::unique_ptr<ReopenServer> server;
+  fw::String received;
+  // Listening only later makes the second start retry.
+  QTimer::singleShot(200, [&] {
+    server = std::make_unique<ReopenServer>(std::move(*first.lock), place.socket,
+                                            [&](const fw::String& t) { received = t; });
+  });
+  EXPECT_EQ(peers::WhileServing([&] { return ClaimOneCopy(place, token, 3s).outcome; }),
+            Outcome::HandedOver);
+  EXPECT_EQ(asked, 1);
+  EXPECT_EQ(received, "made_TIME7");
+}
+
 TEST_F(OneCopy, AStartWaitsForAnOwnerThatIsStillStarting) {
   std::unique_ptr<ReopenServer> server;
   InstanceLock lock(place.lock);

@@ -1,6 +1,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QTemporaryDir>
@@ -112,6 +113,59 @@ TEST_F(PrivateFolder, WithoutARuntimeFolderOneOfTheUsersOwnInTempIsUsed) {
     ScopedEnv xdg("XDG_RUNTIME_DIR", c.runtime);
     EXPECT_EQ(UserPrivateFolder("Program").path, c.expected);
   }
+}
+
+// A socket's path holds at most 107 bytes: a runtime folder whose socket
+// would be longer gives way to the temp folder, one byte sooner does not.
+TEST_F(PrivateFolder, ARuntimeFolderTooLongForTheSocketGivesWayToTemp) {
+  std::string temp = Path("tmp");
+  ASSERT_EQ(mkdir(temp.c_str(), 01777), 0);
+  std::string runtime = Path("runtime");
+  ASSERT_EQ(mkdir(runtime.c_str(), 0700), 0);
+  ScopedEnv tmpdir("TMPDIR", &temp);
+  ScopedEnv xdg("XDG_RUNTIME_DIR", &runtime);
+  const std::size_t longest = 107 - runtime.size() - 1;  // folder, "/", name
+
+  EXPECT_EQ(UserPrivateFolder("Program", longest).path, runtime);
+  EXPECT_EQ(UserPrivateFolder("Program", longest + 1).path,
+            temp + "/Program-" + std::to_string(geteuid()));
+}
+
+// The folder's mode keeps out writes, so no lock or socket can be made in
+// it. Root writes past mode bits, so there a child that is another user
+// looks.
+TEST_F(PrivateFolder, AReadOnlyRuntimeFolderGivesWayToTemp) {
+  const uid_t user = CanGiveAway() ? kStranger : geteuid();
+  std::string temp = Path("tmp");
+  std::string runtime = Path("runtime");
+  ASSERT_EQ(chmod(dir.path().toStdString().c_str(), 0711), 0);
+  ASSERT_EQ(mkdir(temp.c_str(), 01777), 0);
+  ASSERT_EQ(chmod(temp.c_str(), 01777), 0);  // past the umask, for the other user
+  ASSERT_EQ(mkdir(runtime.c_str(), 0500), 0);
+  ASSERT_EQ(chown(runtime.c_str(), user, user), 0);
+  ScopedEnv tmpdir("TMPDIR", &temp);
+  ScopedEnv xdg("XDG_RUNTIME_DIR", &runtime);
+
+  int out[2];
+  ASSERT_EQ(pipe(out), 0);
+  pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    if (user != geteuid() && (setgid(user) != 0 || setuid(user) != 0)) {
+      _exit(2);
+    }
+    std::string path = UserPrivateFolder("Program").path;
+    _exit(write(out[1], path.data(), path.size()) == static_cast<ssize_t>(path.size()) ? 0 : 3);
+  }
+  close(out[1]);
+  char buffer[512];
+  ssize_t got = read(out[0], buffer, sizeof buffer);
+  close(out[0]);
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+  EXPECT_EQ(std::string(buffer, got > 0 ? static_cast<std::size_t>(got) : 0),
+            temp + "/Program-" + std::to_string(user));
 }
 
 // Someone else made the folder first: the program runs without the lock
