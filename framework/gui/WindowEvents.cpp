@@ -39,6 +39,9 @@ void WindowWidget::changeEvent(QEvent* event) {
       Dispatch([&] { RefreshMenus(*window); });
     }
   }
+  if (event->type() == QEvent::WindowStateChange) {
+    RefuseMaximized();
+  }
   QWidget::changeEvent(event);
 }
 
