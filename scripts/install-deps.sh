@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev libgl-dev libxcb1-dev fonts-dejavu-core
   libgtest-dev
   xvfb xdotool xclip x11-utils python3 openbox wmctrl
-  qt6-wayland weston
+  qt6-wayland weston x11-apps
   clang libclang-rt-14-dev clang-format
   "$@"
 )

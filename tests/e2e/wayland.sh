@@ -10,7 +10,7 @@ source "$(dirname "$0")/lib.sh"
 e2e_init "$@"
 
 command -v weston >/dev/null || skip "weston is not installed"
-command -v xwd >/dev/null || skip "xwd is not installed"
+command -v xwd >/dev/null || fail "xwd is not installed (x11-apps)"
 
 SOCKET_NAME=wayland-e2e
 weston --backend=x11-backend.so --socket="$SOCKET_NAME" --width=1024 --height=700 \
