@@ -11,6 +11,7 @@ packages=(
   xvfb xdotool xclip x11-utils python3 openbox wmctrl
   at-spi2-core python3-pyatspi dbus gsettings-desktop-schemas
   marco mate-settings-daemon-common
+  qt6-wayland weston x11-apps
   clang libclang-rt-14-dev clang-format
   locales
   dpkg-dev lintian appstream desktop-file-utils file gzip

@@ -3,6 +3,7 @@
 #include "calculator/MainWindow.h"
 #include "common/App.h"
 #include "common/MenuBar1.h"
+#include "common/Pictures.h"
 
 using fw::Ref;
 
@@ -30,6 +31,11 @@ void InitFileTypes() {}
 void NewAppInstance() {
   Ref<App> app = fw::RuntimeNewObject<App>();
   app.Get();  // Nil raises NilObjectException
+  // The installed desktop entry's name, so that a Wayland compositor finds
+  // the entry and its icon; set before the first window.
+  app->DesktopFileName("zazudedid-idarero");
+  // The picture the main window shows anyway, loaded once for both.
+  app->WindowIcon(App48());
   app->ReopenWindow([] { return Ref<fw::Window>(MainWindow::Instance()); });
   Ref<MenuBar1> bar = MenuBar1::Instance();
   app->MenuBar(bar);

@@ -1,7 +1,12 @@
 #include "gui/Application.h"
 
+#include <QApplication>
+#include <QIcon>
+#include <QPixmap>
+
 #include "gui/BundleVersion.h"
 #include "gui/FolderItem.h"
+#include "gui/WidgetBacking.h"
 #include "platform/Files.h"
 
 namespace fw {
@@ -31,6 +36,17 @@ int32_t Application::MajorVersion() const {
 }
 int32_t Application::MinorVersion() const {
   return BundleVersion().minor;
+}
+
+void Application::DesktopFileName(const String& name) {
+  QGuiApplication::setDesktopFileName(QString::fromStdString(name));
+}
+
+void Application::WindowIcon(const Ref<Picture>& picture) {
+  if (!picture.IsNil()) {
+    // The windows draw the same decoded picture; only the pixmap is new.
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(picture->native().image)));
+  }
 }
 
 bool Application::Event_HandleAppleEvent(AppleEvent&, const String&, const String&) {

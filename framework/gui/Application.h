@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "core/Menu.h"
+#include "gui/Picture.h"
 
 namespace fw {
 
@@ -20,6 +21,14 @@ class Application {
   // From the bundle's version information, read on first use.
   int32_t MajorVersion() const;
   int32_t MinorVersion() const;
+
+  // The name of the program's desktop entry, without ".desktop": the app
+  // id of its windows on Wayland, which ties them to the entry and its
+  // icon. Set before the first window is shown.
+  void DesktopFileName(const String& name);
+  // The icon of every window that has none of its own; a Nil picture
+  // leaves the desktop's generic one.
+  void WindowIcon(const Ref<Picture>& picture);
 
   // The operating system's requests (the re-open request among them);
   // True when handled.

@@ -33,10 +33,18 @@ class WindowWidget : public QWidget {
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
+  void FollowMaximized(Qt::WindowState state);
+  void RefuseMaximized();
+
   std::weak_ptr<Window> owner_;
   QWidget* content_;
+  // A window of fixed size that the compositor maximized: without its
+  // limits until it is back at its own size.
+  bool followingMaximized_ = false;
 };
 
 // The Qt side of a window: its widgets, and what its blob set that they have

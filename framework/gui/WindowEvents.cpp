@@ -47,6 +47,9 @@ void WindowWidget::changeEvent(QEvent* event) {
       Dispatch([&] { RefreshMenus(*window); });
     }
   }
+  if (event->type() == QEvent::WindowStateChange) {
+    RefuseMaximized();
+  }
   QWidget::changeEvent(event);
 }
 

@@ -1,7 +1,9 @@
 // A window's top-level widget: its size, flags and placement on the screen.
 #include <QApplication>
 #include <QMenuBar>
+#include <QResizeEvent>
 #include <QScreen>
+#include <QWindow>
 
 #include "gui/WidgetBacking.h"
 
@@ -48,6 +50,74 @@ void Window::Native::ApplyFlags() {
     flags |= Qt::WindowMaximizeButtonHint;
   }
   widget->setWindowFlags(flags);
+}
+
+// Qt 6.4 draws a maximize button on every window on Wayland, even one of
+// fixed size, and the compositor then wants the surface at the maximized
+// size exactly, or ends the connection. Such a window follows that size for
+// a moment, without its limits, asks to be normal again and takes its limits
+// back once it is at its own size. Qt asks the compositor before it tells
+// the widget, so the window's own signal is the first word of it.
+void WindowWidget::showEvent(QShowEvent* event) {
+  if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")) && windowHandle()) {
+    connect(windowHandle(), &QWindow::windowStateChanged, this, &WindowWidget::FollowMaximized,
+            Qt::UniqueConnection);
+  }
+  QWidget::showEvent(event);
+}
+
+void WindowWidget::FollowMaximized(Qt::WindowState state) {
+  auto window = owner_.lock();
+  if (state == Qt::WindowMaximized && window && !NativeOf(*window).resizeable) {
+    followingMaximized_ = true;
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  }
+}
+
+// A compositor can also maximize a window on its own, and then Qt has kept
+// it at its size before the widget hears of it. Before that size is drawn,
+// the window drops its surface and shows a new one at its own size.
+void WindowWidget::RefuseMaximized() {
+  auto window = owner_.lock();
+  if (!followingMaximized_ || !window || !windowState().testFlag(Qt::WindowMaximized) ||
+      !windowHandle()) {
+    return;
+  }
+  Window::Native& n = NativeOf(*window);
+  if (windowHandle()->geometry().size() != QSize(n.width, n.height + n.MenuBarHeight())) {
+    return;  // it followed the maximized size
+  }
+  followingMaximized_ = false;
+  setWindowState(windowState() & ~Qt::WindowMaximized);
+  hide();
+  DropNativeWindow();
+  n.ApplySize();
+  show();
+}
+
+void WindowWidget::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  auto window = owner_.lock();
+  if (!followingMaximized_ || !window) {
+    return;
+  }
+  Window::Native& n = NativeOf(*window);
+  bool ownSize = event->size() == QSize(n.width, n.height + n.MenuBarHeight());
+  if (windowState().testFlag(Qt::WindowMaximized)) {
+    if (!ownSize) {
+      // Once this size is drawn: a compositor may ignore a request that
+      // comes before the maximized surface.
+      QMetaObject::invokeMethod(
+          this, [this] { setWindowState(windowState() & ~Qt::WindowMaximized); },
+          Qt::QueuedConnection);
+    }
+  } else if (ownSize) {
+    // Not before: the surface keeps the size of the last maximized state
+    // that it acknowledged.
+    followingMaximized_ = false;
+    n.ApplySize();
+  }
 }
 
 QWidget* FrontmostOtherThan(const QWidget* self) {

@@ -24,10 +24,12 @@ open_about() {
   ABOUT=$(windows_titled About)
   window_geometry "$ABOUT"
   expect_eq "About window size" "${ABOUT_WIDTH}x$ABOUT_HEIGHT" "${WW}x$WH"
+  expect_icon "$ABOUT" "the About window"
 }
 
 start_app
 wait_main_window
+expect_icon "$MAIN" "the main window"
 focus "$MAIN"
 calculate 12.5 200
 

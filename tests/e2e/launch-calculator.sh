@@ -62,6 +62,7 @@ expect_message() {
   wait_for "the message window ($1)" message_shown
   expect_eq "windows titled '$TITLE' while the message shows" 2 \
     "$(count_lines "$(windows_titled "$TITLE")")"
+  expect_icon "$MESSAGE" "the message window"
   [ -z "${2:-}" ] || shot "$2" "$MESSAGE"
   focus "$MESSAGE"
   keys Return

@@ -334,6 +334,15 @@ calculate() {
   keys Return
 }
 
+# expect_icon WINDOW WHAT: the window carries the application picture, 48 px
+# square, as its icon, which title bars and task bars show.
+expect_icon() {
+  local icon
+  icon=$(timeout 2 xprop -id "$1" _NET_WM_ICON 2>/dev/null) || true
+  icon=${icon%%$'\n'*}
+  [[ $icon == *"Icon (48 x 48)"* ]] || fail "the icon of $2: '$icon'"
+}
+
 # --- selections --------------------------------------------------------------
 
 clipboard() {

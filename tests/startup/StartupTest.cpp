@@ -5,6 +5,7 @@
 #include "calculator/MainWindow.h"
 #include "common/App.h"
 #include "common/MenuBar1.h"
+#include "common/Pictures.h"
 #include "startup/Startup.h"
 #include "support/WidgetFixture.h"
 
@@ -43,6 +44,9 @@ class FirstShowProbe : public QObject {
       app = App::Instance();
       bar = MenuBar1::implicitInstance.instance;
       mainWindows = OpenMainWindows();
+      // A Wayland window takes its app id when it is first shown.
+      desktopFileName = QGuiApplication::desktopFileName();
+      iconSize = static_cast<QWidget*>(watched)->windowIcon().actualSize(QSize(256, 256));
     }
     return false;
   }
@@ -50,11 +54,14 @@ class FirstShowProbe : public QObject {
   Ref<App> app;
   Ref<MenuBar1> bar;
   int mainWindows = 0;
+  QString desktopFileName;
+  QSize iconSize;
 };
 
 }  // namespace
 
 TEST_F(Startup, TheMenuBarAndTheApplicationAreInPlaceWhenTheMainWindowShows) {
+  MakeBundle();
   FirstShowProbe probe;
   qApp->installEventFilter(&probe);
   Ref<fw::MenuBar> windowsBar;
@@ -74,6 +81,9 @@ TEST_F(Startup, TheMenuBarAndTheApplicationAreInPlaceWhenTheMainWindowShows) {
   EXPECT_EQ(probe.app->MenuBar(), Ref<fw::MenuBar>(probe.bar)) << "the application's bar";
   EXPECT_EQ(windowsBar, Ref<fw::MenuBar>(probe.bar)) << "one menu bar, shared";
   EXPECT_EQ(barAtTheEnd, Ref<fw::MenuBar>(probe.bar)) << "the bar was built once";
+  EXPECT_EQ(probe.desktopFileName, "zazudedid-idarero") << "the installed desktop entry's name";
+  ASSERT_FALSE(App48().IsNil());
+  EXPECT_EQ(probe.iconSize, QSize(48, 48)) << "the window's icon is the application picture";
 }
 
 TEST_F(Startup, QuitEndsTheLoopWithStatusZero) {
