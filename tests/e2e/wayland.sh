@@ -83,6 +83,10 @@ log_has() {
 
 run_on_wayland WAYLAND_DEBUG=1 "$APP" >"$WORK/app.out" 2>"$WORK/app.err" &
 APP_PID=$!
+# The layout grows with the font that the session gives, so the window's
+# own size is the one it asks for: its first fixed size.
+wait_for "the main window's size" log_has 'set_min_size('
+MAIN_WIDTH=$(grep -m1 -o 'set_min_size([0-9]*' "$WORK/app.err" | grep -o '[0-9]*$')
 wait_for "the main window on weston" at_own_size
 note "main window: $LAST_SEEN"
 grep -q 'set_app_id("zazudedid-idarero")' "$WORK/app.err" ||
