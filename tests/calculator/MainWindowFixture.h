@@ -16,25 +16,8 @@
 
 #include "calculator/MainWindow.h"
 #include "dialogs/NotifyWindow.h"
+#include "support/ScopedEnv.h"
 #include "support/WidgetFixture.h"
-
-// Sets an environment variable for one test and puts the old value back.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const std::string& value) : name_(name) {
-    if (const char* old = std::getenv(name)) {
-      old_ = old;
-    }
-    setenv(name, value.c_str(), 1);
-  }
-  ~ScopedEnv() { old_ ? setenv(name_, old_->c_str(), 1) : unsetenv(name_); }
-  ScopedEnv(const ScopedEnv&) = delete;
-  ScopedEnv& operator=(const ScopedEnv&) = delete;
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
 
 // An applications search path of its own: the user's folder (searched
 // first, and the one the missing-application message names) and one

@@ -9,36 +9,12 @@
 #include <string>
 
 #include "platform/LaunchTime.h"
+#include "support/ScopedEnv.h"
 
 using fw::platform::XServerTime;
 using namespace std::chrono_literals;
 
 namespace {
-
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const char* value) : name_(name) {
-    if (const char* old = std::getenv(name)) {
-      old_ = old;
-    }
-    if (value) {
-      setenv(name, value, 1);
-    } else {
-      unsetenv(name);
-    }
-  }
-  ~ScopedEnv() {
-    if (old_) {
-      setenv(name_, old_->c_str(), 1);
-    } else {
-      unsetenv(name_);
-    }
-  }
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
 
 // An X display that takes connections and never answers, as a stopped
 // server does: libxcb reaches ":N" by the abstract socket first.

@@ -9,6 +9,7 @@
 
 #include "platform/OneCopy.h"
 #include "platform/PrivateFolder.h"
+#include "support/ScopedEnv.h"
 
 using fw::platform::MakePrivateFolder;
 using fw::platform::UserPrivateFolder;
@@ -17,31 +18,6 @@ namespace {
 
 // Another user's id, for folders that root hands away.
 constexpr uid_t kStranger = 4242;
-
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const std::string* value) : name_(name) {
-    if (const char* old = getenv(name)) {
-      old_ = old;
-    }
-    if (value) {
-      setenv(name, value->c_str(), 1);
-    } else {
-      unsetenv(name);
-    }
-  }
-  ~ScopedEnv() {
-    if (old_) {
-      setenv(name_, old_->c_str(), 1);
-    } else {
-      unsetenv(name_);
-    }
-  }
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
 
 class PrivateFolder : public ::testing::Test {
  protected:
@@ -101,7 +77,7 @@ TEST_F(PrivateFolder, WithoutARuntimeFolderOneOfTheUsersOwnInTempIsUsed) {
   ASSERT_EQ(mkdir(runtime.c_str(), 0700), 0);
   ASSERT_EQ(mkdir(openRuntime.c_str(), 0700), 0);
   ASSERT_EQ(chmod(openRuntime.c_str(), 0755), 0);
-  ScopedEnv tmpdir("TMPDIR", &temp);
+  ScopedEnv tmpdir("TMPDIR", temp);
 
   struct Case {
     const std::string* runtime;
@@ -110,7 +86,7 @@ TEST_F(PrivateFolder, WithoutARuntimeFolderOneOfTheUsersOwnInTempIsUsed) {
   const Case cases[] = {{nullptr, expected}, {&runtime, runtime}, {&openRuntime, expected}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.runtime ? *c.runtime : "unset");
-    ScopedEnv xdg("XDG_RUNTIME_DIR", c.runtime);
+    ScopedEnv xdg("XDG_RUNTIME_DIR", c.runtime ? c.runtime->c_str() : nullptr);
     EXPECT_EQ(UserPrivateFolder("Program").path, c.expected);
   }
 }
@@ -122,8 +98,8 @@ TEST_F(PrivateFolder, ARuntimeFolderTooLongForTheSocketGivesWayToTemp) {
   ASSERT_EQ(mkdir(temp.c_str(), 01777), 0);
   std::string runtime = Path("runtime");
   ASSERT_EQ(mkdir(runtime.c_str(), 0700), 0);
-  ScopedEnv tmpdir("TMPDIR", &temp);
-  ScopedEnv xdg("XDG_RUNTIME_DIR", &runtime);
+  ScopedEnv tmpdir("TMPDIR", temp);
+  ScopedEnv xdg("XDG_RUNTIME_DIR", runtime);
   const std::size_t longest = 107 - runtime.size() - 1;  // folder, "/", name
 
   EXPECT_EQ(UserPrivateFolder("Program", longest).path, runtime);
@@ -143,8 +119,8 @@ TEST_F(PrivateFolder, AReadOnlyRuntimeFolderGivesWayToTemp) {
   ASSERT_EQ(chmod(temp.c_str(), 01777), 0);  // past the umask, for the other user
   ASSERT_EQ(mkdir(runtime.c_str(), 0500), 0);
   ASSERT_EQ(chown(runtime.c_str(), user, user), 0);
-  ScopedEnv tmpdir("TMPDIR", &temp);
-  ScopedEnv xdg("XDG_RUNTIME_DIR", &runtime);
+  ScopedEnv tmpdir("TMPDIR", temp);
+  ScopedEnv xdg("XDG_RUNTIME_DIR", runtime);
 
   int out[2];
   ASSERT_EQ(pipe(out), 0);
@@ -179,7 +155,7 @@ TEST_F(PrivateFolder, ATakenTempFolderMeansNoLock) {
   std::string squatted = temp + "/Program-" + std::to_string(geteuid());
   ASSERT_EQ(mkdir(squatted.c_str(), 0777), 0);
   ASSERT_EQ(chown(squatted.c_str(), kStranger, kStranger), 0);
-  ScopedEnv tmpdir("TMPDIR", &temp);
+  ScopedEnv tmpdir("TMPDIR", temp);
   ScopedEnv xdg("XDG_RUNTIME_DIR", nullptr);
 
   fw::platform::OneCopyPlace place = fw::platform::OneCopyPlaceFor("Program");
