@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QFontMetricsF>
 #include <QLabel>
-#include <QStyle>
 #include <algorithm>
 #include <cmath>
 
@@ -17,6 +16,9 @@ namespace {
 // leave alone.
 constexpr double kDrawnForCharWidth = 6.078125;
 constexpr double kDrawnForHeight = 13.96875;
+// The window colour of the default light palette. A platform theme changes
+// what the style calls its standard palette, so this is not asked of Qt.
+constexpr QRgb kDrawnForBackground = 0xEFEFEF;
 
 Color ToColor(const QColor& c) {
   return Color{static_cast<uint8_t>(c.red()), static_cast<uint8_t>(c.green()),
@@ -44,7 +46,7 @@ QColor ReadableTextColor(const QWidget& label) {
   QColor background = palette.color(label.backgroundRole());
   // The layouts chose their colours against the default light palette; there
   // they stay as given.
-  if (background == QApplication::style()->standardPalette().color(QPalette::Window)) {
+  if (background.rgb() == (kDrawnForBackground | 0xFF000000u)) {
     return text;
   }
   return ToQColor(ReadableOn(ToColor(text), ToColor(background)));

@@ -2,6 +2,7 @@
 // label's text stays readable and unclipped; at the default font and palette
 // nothing changes.
 #include <QPalette>
+#include <QProxyStyle>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <cmath>
@@ -113,6 +114,30 @@ TEST_F(ThemesAndFonts, DarkPalettesKeepEveryLabelReadable) {
       window->Close();
     }
   }
+}
+
+// A platform theme (GTK's, say) makes its dark palette the style's standard
+// one, so the light default cannot be told by asking the style.
+class ThemedStyle : public QProxyStyle {
+ public:
+  explicit ThemedStyle(const QPalette& palette) : QProxyStyle("Fusion"), palette_(palette) {}
+  QPalette standardPalette() const override { return palette_; }
+
+ private:
+  QPalette palette_;
+};
+
+TEST_F(ThemesAndFonts, ADarkPaletteThatTheStyleCallsStandardKeepsLabelsReadable) {
+  const QPalette dark = DarkPalette(0x323232, 0xEEEEEC);
+  QApplication::setStyle(new ThemedStyle(dark));
+  QApplication::setPalette(dark);
+  auto windows = OpenEach();
+  for (const char* name : {"StaticText2", "stAmount", "stInfo2"}) {
+    SCOPED_TRACE(name);
+    QColor drawn = fw::testing::DrawnTextColor(*windows[0]->Control<fw::StaticText>(name));
+    EXPECT_GE(fw::ContrastRatio(ToColor(drawn), ToColor(QColor(0x323232))), fw::kReadableContrast);
+  }
+  QApplication::setStyle("Fusion");
 }
 
 TEST_F(ThemesAndFonts, TheDefaultPaletteDrawsTheLayoutsColours) {
