@@ -4,7 +4,7 @@
 #include <QImageReader>
 #include <system_error>
 
-#include "gui/WidgetBacking.h"
+#include "gui/Picture_p.h"
 #include "platform/Files.h"
 #include "platform/Process.h"
 

@@ -1,13 +1,16 @@
 // A window's Qt menu bar, built from the shared menu model. Commands go to
 // the window whose menu bar they were chosen from.
+#include "gui/MenuBarView.h"
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 
+#include "core/Runtime.h"
 #include "gui/Paste.h"
-#include "gui/WidgetBacking.h"
+#include "gui/Window_p.h"
 
 namespace fw {
 namespace {
@@ -33,7 +36,7 @@ class WindowMenuBar : public QMenuBar {
 // The window's focused field, however its menu was opened; not the
 // application's focus, which may be the menu bar or another window.
 QLineEdit* FocusedField(const Window& window) {
-  const Window::Native& n = NativeOf(window);
+  const Window::Native& n = Window::Native::Of(window);
   QWidget* focus = n.widget ? n.widget->focusWidget() : nullptr;
   if (auto* bar = dynamic_cast<WindowMenuBar*>(focus)) {
     focus = bar->FocusBefore();
@@ -101,7 +104,7 @@ void MenuCommand(const std::weak_ptr<Window>& owner, const std::weak_ptr<MenuIte
       return;
     }
     auto window = owner.lock();
-    if (!window || Backing::HandleMenuCommand(*window, item->Name())) {
+    if (!window || Window::Native::Of(*window).HandleMenuCommand(item->Name())) {
       return;
     }
     if (std::optional<EditAction> edit = EditActionOf(*window, item->Name())) {
@@ -169,8 +172,8 @@ void RefreshMenus(Window& window) {
       item->Enabled(EnabledByDefault(*bar, *item, field));
     }
   }
-  Backing::EnableMenuItems(window, items);
-  if (QMenuBar* view = NativeOf(window).menuBar) {
+  Window::Native::Of(window).EnableMenuItems(items);
+  if (QMenuBar* view = Window::Native::Of(window).menuBar) {
     SyncActions(view, *bar);
   }
 }
