@@ -180,10 +180,8 @@ void RefreshMenus(Window& window) {
 
 QMenuBar* BuildMenuBar(QWidget* parent, const Ref<MenuBar>& model, std::weak_ptr<Window> owner) {
   auto* bar = new WindowMenuBar(parent);
-#ifndef Q_OS_MACOS
   // A global menu would cost a D-Bus round trip at every start.
   bar->setNativeMenuBar(false);
-#endif
   for (int32_t i = 0; i < model->Count(); ++i) {
     Ref<MenuItem> menuModel = model->Item(i);
     QMenu* menu = bar->addMenu(QString::fromStdString(menuModel->Text()));

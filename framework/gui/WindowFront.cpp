@@ -5,8 +5,8 @@
 #include <QApplication>
 #include <QWindow>
 
-#include "gui/StartupNotification.h"
 #include "gui/Window_p.h"
+#include "platform/StartupNotification.h"
 
 namespace fw {
 namespace {
@@ -54,8 +54,10 @@ void Activate(QWidget& window, const String& token) {
   }
   if (!token.empty() && platform == "xcb") {
     QWidget* focused = QApplication::activeWindow();
-    x11::PresentStartupId(static_cast<uint32_t>(window.winId()),
-                          focused ? static_cast<uint32_t>(focused->winId()) : 0, token);
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    platform::PresentStartupId(x11 ? x11->connection() : nullptr,
+                               static_cast<uint32_t>(window.winId()),
+                               focused ? static_cast<uint32_t>(focused->winId()) : 0, token);
   }
   window.activateWindow();
 }

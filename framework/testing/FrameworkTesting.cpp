@@ -4,6 +4,8 @@
 #include <deque>
 
 #include "gui/Control_p.h"
+#include "gui/Desktop_p.h"
+#include "gui/FolderItem_p.h"
 #include "gui/Legibility.h"
 #include "gui/MenuBarView.h"
 #include "gui/Paste.h"
@@ -64,6 +66,12 @@ void EnableMenuItemsOf(Window& window, const std::vector<Ref<MenuItem>>& items) 
 }
 bool RaiseMouseDown(Control& control, int32_t x, int32_t y) {
   return Control::Native::Of(control).Raise<events::MouseDown>(x, y);
+}
+void CaptureShowURL(std::function<void(const String&)> sink) {
+  UrlOpener() = std::move(sink);
+}
+void SetExecutableFile(const std::filesystem::path& path) {
+  ExecutableOverride() = path;
 }
 
 }  // namespace fw::testing
