@@ -132,14 +132,6 @@ void AddItems(QMenu* menu, const MenuItem& model, const std::weak_ptr<Window>& o
       action->setShortcut(
           QKeySequence(QString::fromStdString(PortableShortcut(item->KeyboardShortcut()))));
     }
-    // On macOS these two move to the application menu.
-    if (dynamic_cast<AppleMenuItem*>(&*item)) {
-      action->setMenuRole(QAction::AboutRole);
-    } else if (dynamic_cast<QuitMenuItem*>(&*item)) {
-      action->setMenuRole(QAction::QuitRole);
-    } else {
-      action->setMenuRole(QAction::NoRole);
-    }
     std::weak_ptr<MenuItem> chosen = item.Shared();
     QObject::connect(action, &QAction::triggered, action,
                      [owner, chosen] { MenuCommand(owner, chosen); });
