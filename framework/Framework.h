@@ -10,3 +10,4 @@
 #include "gui/Lifecycle.h"
 #include "gui/Window.h"
 #include "gui/WindowClass.h"
+#include "gui/WindowList.h"

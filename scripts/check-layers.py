@@ -5,7 +5,11 @@ From the bottom: framework/core, framework/platform, framework/gui (with
 Framework.h), then common, dialogs, calculator, startup. A test folder under
 tests/ stands in the layer it mirrors. The build already refuses most
 upward includes of the program's folders; this also covers the framework's
-own folders and relative paths."""
+own folders and relative paths.
+
+Two more walls inside the framework: a class's private header (Name_p.h)
+is for the Qt layer and the test seams only, and the X11 calls stay in
+framework/platform, so no other folder includes xcb."""
 import re
 import subprocess
 import sys
@@ -26,6 +30,8 @@ ALLOWED = {
     "startup": {"framework/core", "framework/gui", "common", "dialogs", "calculator"},
     "tests/support": {"framework/core", "framework/gui", "framework/testing"},
 }
+# The only sources that reach a framework class's private parts.
+PRIVATE_READERS = ("framework/gui/", "framework/testing/")
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
 
 
@@ -78,6 +84,11 @@ def main():
             if bracket == "<":
                 if mine == "framework/core" and re.match(r"Q[A-Za-z]", target):
                     faults.append(f"{where}: the core includes Qt ({target})")
+                if target.startswith("xcb/") and mine != "framework/platform":
+                    faults.append(f"{where}: {mine} makes X11 calls ({target})")
+                continue
+            if target.endswith("_p.h") and not name.startswith(PRIVATE_READERS):
+                faults.append(f"{where}: {mine} includes a private header ({target})")
                 continue
             if ".." in Path(target).parts:
                 faults.append(f"{where}: an include by a relative path ({target})")

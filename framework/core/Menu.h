@@ -66,7 +66,7 @@ class MenuBar : public MenuItem {
   std::vector<std::pair<String, FieldEdit>> fieldEdits_;
 };
 
-// Stands for the About item; on macOS it moves to the application menu.
+// Stands for the About item.
 class AppleMenuItem : public MenuItem {};
 
 // Quits the application on its own Action.

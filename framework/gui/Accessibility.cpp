@@ -1,12 +1,15 @@
 // What assistive technology is told about windows and links: a plain widget
 // would be a "filler" and a link a plain label.
+#include "gui/Accessibility.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 
-#include "gui/WidgetBacking.h"
+#include "gui/Legibility.h"
+#include "gui/Window_p.h"
 
 namespace fw {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "gui/BundleVersion.h"
 #include "gui/FolderItem.h"
-#include "gui/WidgetBacking.h"
+#include "gui/Picture_p.h"
 #include "platform/Files.h"
 
 namespace fw {

@@ -11,7 +11,9 @@
 #include <unordered_map>
 #include <vector>
 
-#include "gui/WidgetBacking.h"
+#include "gui/Control_p.h"
+#include "gui/Legibility.h"
+#include "gui/QtText.h"
 
 namespace fw {
 namespace {
@@ -62,7 +64,7 @@ Setter Passed(void (W::*set)(T)) {
 // the layout's unit grown for the application font.
 Setter Geometry(void (*change)(QWidget*, int32_t)) {
   return [change](Control& c, const PropertyEntry& e) {
-    change(NativeOf(c).widget, Scaled(As<int32_t>(e)));
+    change(Control::Native::Of(c).widget, Scaled(As<int32_t>(e)));
   };
 }
 
@@ -75,12 +77,14 @@ const ClassProperties& EveryControl() {
           {"Width", Geometry([](QWidget* w, int32_t width) { w->resize(width, w->height()); })},
           {"Height", Geometry([](QWidget* w, int32_t height) { w->resize(w->width(), height); })},
           {"TabIndex",
-           [](Control& c, const PropertyEntry& e) { NativeOf(c).tabIndex = As<int32_t>(e); }},
+           [](Control& c, const PropertyEntry& e) {
+             Control::Native::Of(c).tabIndex = As<int32_t>(e);
+           }},
           {"Enabled", [](Control& c, const PropertyEntry& e) { c.Enabled(As<bool>(e)); }},
           {"Visible", [](Control& c, const PropertyEntry& e) { c.Visible(As<bool>(e)); }},
           {"HelpTag",
            [](Control& c, const PropertyEntry& e) {
-             NativeOf(c).widget->setToolTip(ToQString(As<String>(e)));
+             Control::Native::Of(c).widget->setToolTip(ToQString(As<String>(e)));
            }},
       },
       // Whatever their value: there are no control arrays (a control is
@@ -97,15 +101,15 @@ const ClassProperties& EveryControl() {
 // The font entries, which the three text classes share.
 Setter FontStyle(bool Control::Native::*style) {
   return [style](Control& c, const PropertyEntry& e) {
-    NativeOf(c).*style = As<bool>(e);
-    NativeOf(c).ApplyFont();
+    Control::Native::Of(c).*style = As<bool>(e);
+    Control::Native::Of(c).ApplyFont();
   };
 }
 
 Setters WithFont(Setters own) {
   own.emplace("TextFont", [](Control& c, const PropertyEntry& e) {
-    NativeOf(c).fontName = As<String>(e);
-    NativeOf(c).ApplyFont();
+    Control::Native::Of(c).fontName = As<String>(e);
+    Control::Native::Of(c).ApplyFont();
   });
   own.emplace("Bold", FontStyle(&Control::Native::bold));
   own.emplace("Italic", FontStyle(&Control::Native::italic));
@@ -116,7 +120,7 @@ Setters WithFont(Setters own) {
 // A colour entry for one role of the widget's palette.
 Setter PaletteColor(QPalette::ColorRole role) {
   return [role](Control& c, const PropertyEntry& e) {
-    QWidget* widget = NativeOf(c).widget;
+    QWidget* widget = Control::Native::Of(c).widget;
     QPalette palette = widget->palette();
     palette.setColor(role, ToQColor(As<Color>(e)));
     widget->setPalette(palette);
@@ -136,7 +140,7 @@ Qt::Alignment Horizontal(int32_t code) {
 
 // A control that takes the focus at all takes it by Tab only with TabStop.
 void TabStop(Control& c, const PropertyEntry& e) {
-  QWidget* w = NativeOf(c).widget;
+  QWidget* w = Control::Native::Of(c).widget;
   if (w->focusPolicy() != Qt::NoFocus) {
     w->setFocusPolicy(As<bool>(e) ? Qt::StrongFocus : Qt::ClickFocus);
   }
@@ -170,7 +174,7 @@ bool StaticText::SetProperty(const PropertyEntry& entry) {
            }},
           {"Transparent",
            [](Control& c, const PropertyEntry& e) {
-             NativeOf(c).widget->setAutoFillBackground(!As<bool>(e));
+             Control::Native::Of(c).widget->setAutoFillBackground(!As<bool>(e));
            }},
           {"TabStop", TabStop},
       }),
@@ -237,11 +241,12 @@ bool Canvas::SetProperty(const PropertyEntry& entry) {
       {
           {"AcceptFocus",
            [](Control& c, const PropertyEntry& e) {
-             NativeOf(c).widget->setFocusPolicy(As<bool>(e) ? Qt::StrongFocus : Qt::NoFocus);
+             Control::Native::Of(c).widget->setFocusPolicy(As<bool>(e) ? Qt::StrongFocus
+                                                                       : Qt::NoFocus);
            }},
           {"EraseBackground",
            [](Control& c, const PropertyEntry& e) {
-             NativeOf(c).widget->setAutoFillBackground(As<bool>(e));
+             Control::Native::Of(c).widget->setAutoFillBackground(As<bool>(e));
            }},
       },
       // A canvas takes the focus by AcceptFocus alone and no typing; Qt's

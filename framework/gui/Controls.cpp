@@ -12,9 +12,14 @@
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 
+#include "core/Runtime.h"
+#include "gui/Control_p.h"
 #include "gui/Desktop.h"
+#include "gui/Legibility.h"
 #include "gui/Paste.h"
-#include "gui/WidgetBacking.h"
+#include "gui/Picture_p.h"
+#include "gui/QtText.h"
+#include "gui/Window_p.h"
 
 namespace fw {
 namespace {
@@ -65,7 +70,7 @@ class EventWidget : public Base {
     auto control = owner_.lock();
     QPoint at = event->position().toPoint();
     bool handled = control && DispatchOr(false, [&] {
-                     return Backing::Raise<events::MouseDown>(*control, at.x(), at.y());
+                     return Control::Native::Of(*control).Raise<events::MouseDown>(at.x(), at.y());
                    });
     if (!handled) {
       Base::mousePressEvent(event);
@@ -73,13 +78,13 @@ class EventWidget : public Base {
   }
   void enterEvent(QEnterEvent* event) override {
     if (auto control = owner_.lock()) {
-      Dispatch([&] { Backing::Raise<events::MouseEnter>(*control); });
+      Dispatch([&] { Control::Native::Of(*control).Raise<events::MouseEnter>(); });
     }
     Base::enterEvent(event);
   }
   void leaveEvent(QEvent* event) override {
     if (auto control = owner_.lock()) {
-      Dispatch([&] { Backing::Raise<events::MouseExit>(*control); });
+      Dispatch([&] { Control::Native::Of(*control).Raise<events::MouseExit>(); });
     }
     Base::leaveEvent(event);
   }
@@ -97,7 +102,7 @@ class FieldWidget : public EventWidget<QLineEdit> {
     auto control = owner_.lock();
     String key = KeyText(*event);
     bool swallowed = control && !key.empty() && DispatchOr(false, [&] {
-                       return Backing::Raise<events::KeyDown>(*control, key);
+                       return Control::Native::Of(*control).Raise<events::KeyDown>(key);
                      });
     if (swallowed) {
       event->accept();
@@ -166,8 +171,9 @@ class LabelWidget : public EventWidget<QLabel> {
     if (control && press && IsPressable(this)) {
       // As a click in the middle of the label.
       QPoint at = rect().center();
-      DispatchOr(false,
-                 [&] { return Backing::Raise<events::MouseDown>(*control, at.x(), at.y()); });
+      DispatchOr(false, [&] {
+        return Control::Native::Of(*control).Raise<events::MouseDown>(at.x(), at.y());
+      });
       event->accept();
       return;
     }
@@ -223,7 +229,7 @@ void Control::Native::ApplyFont() {
   widget->setFont(font);
 }
 
-Control::Control() : native_(std::make_unique<Native>()) {}
+Control::Control() : native_(std::make_unique<Native>(*this)) {}
 Control::~Control() = default;
 
 void Control::Constructor() {
@@ -297,7 +303,7 @@ void Control::InstallHandler(const char* eventName, std::unique_ptr<EventHandler
 // Each class makes its widget in the window's content area.
 namespace {
 QWidget* ContentOf(const Control& control) {
-  return NativeOf(*control.Window()).widget->content();
+  return Window::Native::Of(*control.Window()).widget->content();
 }
 }  // namespace
 
@@ -305,7 +311,7 @@ void StaticText::MakeWidget() {
   auto* label = new LabelWidget(weak_from_this(), ContentOf(*this));
   label->setTextFormat(Qt::PlainText);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  NativeOf(*this).widget = label;
+  Control::Native::Of(*this).widget = label;
 }
 
 String StaticText::Text() const {
@@ -316,18 +322,18 @@ void StaticText::Text(const String& text) {
 }
 
 void StaticText::Labels(Control& control) {
-  WidgetAs<QLabel>(*this)->setBuddy(NativeOf(control).widget);
+  WidgetAs<QLabel>(*this)->setBuddy(Control::Native::Of(control).widget);
 }
 
 void StaticText::TextSize(float size) {
-  NativeOf(*this).textSize = size;
-  NativeOf(*this).ApplyFont();
+  Control::Native::Of(*this).textSize = size;
+  Control::Native::Of(*this).ApplyFont();
 }
 
 void TextField::MakeWidget() {
   auto* field = new FieldWidget(weak_from_this(), ContentOf(*this));
   field->setFocusPolicy(Qt::StrongFocus);
-  NativeOf(*this).widget = field;
+  Control::Native::Of(*this).widget = field;
 }
 
 String TextField::Text() const {
@@ -344,10 +350,10 @@ void PushButton::MakeWidget() {
   std::weak_ptr<Control> owner = weak_from_this();
   QObject::connect(button, &QPushButton::clicked, button, [owner] {
     if (auto control = owner.lock()) {
-      Dispatch([&] { Backing::Raise<events::Action>(*control); });
+      Dispatch([&] { Control::Native::Of(*control).Raise<events::Action>(); });
     }
   });
-  NativeOf(*this).widget = button;
+  Control::Native::Of(*this).widget = button;
 }
 
 String PushButton::Caption() const {
@@ -366,7 +372,7 @@ void PushButton::Push() {
 void Canvas::MakeWidget() {
   auto* canvas = new CanvasWidget(weak_from_this(), ContentOf(*this));
   canvas->setFocusPolicy(Qt::NoFocus);
-  NativeOf(*this).widget = canvas;
+  Control::Native::Of(*this).widget = canvas;
 }
 
 void Canvas::Backdrop(Ref<Picture> picture) {

@@ -17,8 +17,7 @@ class MouseCursor;
 using FontUnits = int32_t;
 
 // What every control of a window has (the RectControl of the framework).
-// What only the Qt layer calls is private, reached through Backing
-// (gui/WidgetBacking.h).
+// What only the Qt layer calls is in Control::Native (gui/Control_p.h).
 class Control : public std::enable_shared_from_this<Control> {
  public:
   struct Native;
@@ -50,24 +49,11 @@ class Control : public std::enable_shared_from_this<Control> {
 
  private:
   friend class fw::Window;
-  friend struct Backing;
   template <class E, class W, class C, class R, class... A>
   friend void InstallInstanceEventHandler(Control& control, R (W::*handler)(C& me, A... args));
 
   void Attach(std::weak_ptr<fw::Window> window) { window_ = std::move(window); }
   void InstallHandler(const char* eventName, std::unique_ptr<EventHandlerBase> handler);
-  // Calls the handler bound to the event, if any; the framework calls this
-  // through Dispatch.
-  template <class E, class... A>
-  auto Raise(A&&... args) {
-    using Handler = EventHandler<typename E::Signature>;
-    auto found = handlers_.find(E::Name);
-    using R = decltype(std::declval<Handler>().call(*this, std::forward<A>(args)...));
-    if (found == handlers_.end()) {
-      return R();
-    }
-    return static_cast<Handler&>(*found->second).call(*this, std::forward<A>(args)...);
-  }
 
   std::unique_ptr<Native> native_;
   std::weak_ptr<fw::Window> window_;

@@ -6,16 +6,12 @@
 #include <QUrl>
 
 #include "gui/Applications.h"
+#include "gui/Desktop_p.h"
 #include "gui/QtText.h"
 #include "platform/DesktopFiles.h"
 
 namespace fw {
 namespace {
-
-std::function<void(const String&)>& UrlSink() {
-  static std::function<void(const String&)> sink;
-  return sink;
-}
 
 bool HasScheme(const String& address) {
   auto colon = address.find(':');
@@ -55,9 +51,14 @@ Ref<SystemClass> System() {
   return system;
 }
 
+std::function<void(const String&)>& UrlOpener() {
+  static std::function<void(const String&)> opener;
+  return opener;
+}
+
 void ShowURL(const String& address) {
-  if (UrlSink()) {
-    UrlSink()(address);
+  if (UrlOpener()) {
+    UrlOpener()(address);
     return;
   }
   QString text = ToQString(address);
@@ -76,18 +77,8 @@ String Clipboard::Text() const {
 
 namespace SpecialFolder {
 Ref<FolderItem> Applications() {
-#ifdef Q_OS_MACOS
-  return std::make_shared<FolderItem>("/Applications");
-#else
   return std::make_shared<ApplicationsFolder>(platform::ApplicationsSearchPath());
-#endif
 }
 }  // namespace SpecialFolder
-
-namespace testing {
-void CaptureShowURL(std::function<void(const String&)> sink) {
-  UrlSink() = std::move(sink);
-}
-}  // namespace testing
 
 }  // namespace fw

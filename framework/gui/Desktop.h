@@ -46,10 +46,4 @@ namespace SpecialFolder {
 Ref<FolderItem> Applications();
 }
 
-namespace testing {
-// Receives every address ShowURL hands on, instead of the desktop; empty
-// restores the desktop.
-void CaptureShowURL(std::function<void(const String&)> sink);
-}  // namespace testing
-
 }  // namespace fw

@@ -1,12 +1,12 @@
 #include "gui/DisplayGuard.h"
 
-#include <xcb/xcb.h>
-
 #include <QApplication>
 #include <QRegularExpression>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
+
+#include "platform/X11Connection.h"
 
 namespace fw::detail {
 namespace {
@@ -88,7 +88,7 @@ bool DisplayLost(const QString& text) {
     return true;
   }
   auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-  return x11 && x11->connection() && xcb_connection_has_error(x11->connection()) != 0;
+  return x11 && platform::ConnectionBroken(x11->connection());
 }
 
 void WhileRunning(QtMsgType type, const QMessageLogContext& context, const QString& text) {

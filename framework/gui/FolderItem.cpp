@@ -4,7 +4,8 @@
 #include <QImageReader>
 #include <system_error>
 
-#include "gui/WidgetBacking.h"
+#include "gui/FolderItem_p.h"
+#include "gui/Picture_p.h"
 #include "platform/Files.h"
 #include "platform/Process.h"
 
@@ -14,12 +15,12 @@ namespace {
 // Far above any picture the program shows; a larger file counts as none.
 constexpr size_t kMaxPictureBytes = size_t{64} << 20;
 
+}  // namespace
+
 std::filesystem::path& ExecutableOverride() {
   static std::filesystem::path path;
   return path;
 }
-
-}  // namespace
 
 Ref<FolderItem> FolderItem::Child(const String& name) const {
   if (name.empty() || name == "." || name == ".." || name.find('/') != String::npos ||
@@ -85,11 +86,5 @@ Ref<Picture> FolderItem::OpenAsPicture() const {
   native->image = std::move(image);
   return std::make_shared<Picture>(std::move(native));
 }
-
-namespace testing {
-void SetExecutableFile(const std::filesystem::path& path) {
-  ExecutableOverride() = path;
-}
-}  // namespace testing
 
 }  // namespace fw

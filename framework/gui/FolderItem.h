@@ -41,9 +41,4 @@ Ref<FolderItem> ExecutableFile();
 // The folder "Resources" beside the folder that holds the executable.
 Ref<FolderItem> GetApplicationBundleResources();
 
-namespace testing {
-// Points ExecutableFile at another path; empty restores the real one.
-void SetExecutableFile(const std::filesystem::path& path);
-}  // namespace testing
-
 }  // namespace fw

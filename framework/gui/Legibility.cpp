@@ -1,5 +1,7 @@
 // How the layouts stay readable on other themes and fonts than the default
 // ones they were drawn for.
+#include "gui/Legibility.h"
+
 #include <QApplication>
 #include <QFontMetricsF>
 #include <QLabel>
@@ -7,7 +9,7 @@
 #include <cmath>
 
 #include "core/Contrast.h"
-#include "gui/WidgetBacking.h"
+#include "gui/Control_p.h"
 
 namespace fw {
 namespace {

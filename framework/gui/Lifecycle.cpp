@@ -11,7 +11,6 @@
 #include "gui/DisplayGuard.h"
 #include "gui/FolderItem.h"
 #include "gui/Window.h"
-#include "platform/MenuBarHome.h"
 #include "platform/OneCopy.h"
 #include "platform/ReopenSocket.h"
 #include "platform/Signals.h"
@@ -173,8 +172,10 @@ void UnhandledException(const std::exception_ptr& error) {
   }
 }
 
+// No menu bar outlives the windows here, so nothing would be left to quit
+// from.
 void WindowClosed() {
-  if (!platform::kMenuBarOutlivesWindows && OpenWindows().empty()) {
+  if (OpenWindows().empty()) {
     runtime::RequestQuit();
   }
 }

@@ -18,10 +18,8 @@ void RuntimeRun();
 void UnhandledException(const std::exception_ptr& error);
 void RuntimeInitExternalClasses();
 void InitPluginEntrypoints();
-// The framework's share of finalisation: its lists of windows.
-void RuntimeReleaseWindowLists();
 // After a window has closed: the last one to close ends the program as Quit
-// does, unless the platform keeps a menu bar without windows.
+// does.
 void WindowClosed();
 // Ends the runtime; the exit status: 0 after a quit, 1 after an unhandled
 // exception or when the running copy did not answer.

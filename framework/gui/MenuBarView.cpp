@@ -1,13 +1,16 @@
 // A window's Qt menu bar, built from the shared menu model. Commands go to
 // the window whose menu bar they were chosen from.
+#include "gui/MenuBarView.h"
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 
+#include "core/Runtime.h"
 #include "gui/Paste.h"
-#include "gui/WidgetBacking.h"
+#include "gui/Window_p.h"
 
 namespace fw {
 namespace {
@@ -33,7 +36,7 @@ class WindowMenuBar : public QMenuBar {
 // The window's focused field, however its menu was opened; not the
 // application's focus, which may be the menu bar or another window.
 QLineEdit* FocusedField(const Window& window) {
-  const Window::Native& n = NativeOf(window);
+  const Window::Native& n = Window::Native::Of(window);
   QWidget* focus = n.widget ? n.widget->focusWidget() : nullptr;
   if (auto* bar = dynamic_cast<WindowMenuBar*>(focus)) {
     focus = bar->FocusBefore();
@@ -101,7 +104,7 @@ void MenuCommand(const std::weak_ptr<Window>& owner, const std::weak_ptr<MenuIte
       return;
     }
     auto window = owner.lock();
-    if (!window || Backing::HandleMenuCommand(*window, item->Name())) {
+    if (!window || Window::Native::Of(*window).HandleMenuCommand(item->Name())) {
       return;
     }
     if (std::optional<EditAction> edit = EditActionOf(*window, item->Name())) {
@@ -128,14 +131,6 @@ void AddItems(QMenu* menu, const MenuItem& model, const std::weak_ptr<Window>& o
     if (!item->KeyboardShortcut().empty()) {
       action->setShortcut(
           QKeySequence(QString::fromStdString(PortableShortcut(item->KeyboardShortcut()))));
-    }
-    // On macOS these two move to the application menu.
-    if (dynamic_cast<AppleMenuItem*>(&*item)) {
-      action->setMenuRole(QAction::AboutRole);
-    } else if (dynamic_cast<QuitMenuItem*>(&*item)) {
-      action->setMenuRole(QAction::QuitRole);
-    } else {
-      action->setMenuRole(QAction::NoRole);
     }
     std::weak_ptr<MenuItem> chosen = item.Shared();
     QObject::connect(action, &QAction::triggered, action,
@@ -169,18 +164,16 @@ void RefreshMenus(Window& window) {
       item->Enabled(EnabledByDefault(*bar, *item, field));
     }
   }
-  Backing::EnableMenuItems(window, items);
-  if (QMenuBar* view = NativeOf(window).menuBar) {
+  Window::Native::Of(window).EnableMenuItems(items);
+  if (QMenuBar* view = Window::Native::Of(window).menuBar) {
     SyncActions(view, *bar);
   }
 }
 
 QMenuBar* BuildMenuBar(QWidget* parent, const Ref<MenuBar>& model, std::weak_ptr<Window> owner) {
   auto* bar = new WindowMenuBar(parent);
-#ifndef Q_OS_MACOS
   // A global menu would cost a D-Bus round trip at every start.
   bar->setNativeMenuBar(false);
-#endif
   for (int32_t i = 0; i < model->Count(); ++i) {
     Ref<MenuItem> menuModel = model->Item(i);
     QMenu* menu = bar->addMenu(QString::fromStdString(menuModel->Text()));

@@ -1,6 +1,6 @@
 #include "gui/Picture.h"
 
-#include "gui/WidgetBacking.h"
+#include "gui/Picture_p.h"
 
 namespace fw {
 

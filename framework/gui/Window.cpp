@@ -7,12 +7,18 @@
 #include <algorithm>
 
 #include "gui/Activation.h"
+#include "gui/Control_p.h"
+#include "gui/Legibility.h"
 #include "gui/Lifecycle.h"
-#include "gui/WidgetBacking.h"
+#include "gui/MenuBarView.h"
+#include "gui/QtText.h"
+#include "gui/WindowFront.h"
+#include "gui/WindowList.h"
+#include "gui/Window_p.h"
 
 namespace fw {
 Window::Window(String fullClassName)
-    : fullClassName_(std::move(fullClassName)), native_(std::make_unique<Native>()) {}
+    : fullClassName_(std::move(fullClassName)), native_(std::make_unique<Native>(*this)) {}
 
 Window::~Window() {
   if (native_->widget) {
@@ -31,7 +37,7 @@ void Window::Constructor() {
     CreateControls();
     AddMenuHandlers(*this);
     Event_Open();
-    Realise();
+    native_->Realise();
   } catch (...) {
     // A window that could not be built is no window of its class.
     open_ = false;
@@ -40,16 +46,17 @@ void Window::Constructor() {
   }
 }
 
-void Window::Realise() {
-  auto& n = *native_;
-  n.ApplyFlags();
-  n.ApplySize();
-  std::vector<Ref<fw::Control>> order = controls_;
+void Window::Native::Realise() {
+  ApplyFlags();
+  ApplySize();
+  std::vector<Ref<fw::Control>> order = q.controls_;
   // Labels that a click acts on come after the other controls, in reading
   // order; the layouts gave them no place in the tab order.
-  auto pressable = [](const Ref<fw::Control>& c) { return IsPressable(NativeOf(*c).widget); };
+  auto pressable = [](const Ref<fw::Control>& c) {
+    return IsPressable(Control::Native::Of(*c).widget);
+  };
   auto position = [](const Ref<fw::Control>& c) {
-    QWidget* w = NativeOf(*c).widget;
+    QWidget* w = Control::Native::Of(*c).widget;
     return std::pair(w->y(), w->x());
   };
   std::stable_sort(order.begin(), order.end(),
@@ -65,7 +72,7 @@ void Window::Realise() {
   QWidget* previous = nullptr;
   Ref<fw::Control> first;
   for (const auto& control : order) {
-    QWidget* widget = NativeOf(*control).widget;
+    QWidget* widget = Control::Native::Of(*control).widget;
     if (!widget || !(widget->focusPolicy() & Qt::TabFocus)) {
       continue;
     }
@@ -82,12 +89,12 @@ void Window::Realise() {
     first->SetFocus();
   } else {
     // Else Qt would give a link the focus when the window activates.
-    n.widget->setFocus(Qt::OtherFocusReason);
+    widget->setFocus(Qt::OtherFocusReason);
   }
-  n.realised = true;
-  if (n.visible) {
-    n.Place();
-    n.widget->show();
+  realised = true;
+  if (visible) {
+    Place();
+    widget->show();
   }
 }
 
@@ -134,25 +141,25 @@ void Window::ShowModal() {
 }
 
 void Window::Close() {
-  UnifiedClose(false);
+  native_->UnifiedClose(false);
 }
 
-void Window::UnifiedClose(bool appQuitting) {
-  if (!open_ || Event_CancelClose(appQuitting)) {
+void Window::Native::UnifiedClose(bool appQuitting) {
+  if (!q.open_ || q.Event_CancelClose(appQuitting)) {
     return;
   }
-  for (const auto& control : controls_) {
-    if (QWidget* widget = NativeOf(*control).widget) {
+  for (const auto& control : q.controls_) {
+    if (QWidget* widget = Control::Native::Of(*control).widget) {
       widget->hide();
     }
   }
-  if (native_->widget) {
-    native_->widget->hide();
+  if (widget) {
+    widget->hide();
   }
-  open_ = false;
+  q.open_ = false;
   // The object lives on while a caller holds it: the event that closed it
   // finishes first.
-  UnlistWindow(*this);
+  UnlistWindow(q);
   if (!appQuitting) {
     WindowClosed();
   }
@@ -182,7 +189,7 @@ void Window::MenuBar(Ref<fw::MenuBar> bar) {
 
 void Window::AddControl(const String& name, Ref<fw::Control> control) {
   control.Get();
-  NativeOf(*control).name = name;
+  Control::Native::Of(*control).name = name;
   controls_.push_back(control);
   controlsByName_[name] = std::move(control);
 }

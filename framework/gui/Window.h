@@ -10,7 +10,7 @@
 namespace fw {
 
 // What a window class of the program builds on. What only the Qt layer
-// calls is private, reached through Backing (gui/WidgetBacking.h).
+// calls is in Window::Native (gui/Window_p.h).
 class Window : public std::enable_shared_from_this<Window> {
  public:
   struct Native;
@@ -71,19 +71,6 @@ class Window : public std::enable_shared_from_this<Window> {
   bool HasMenuHandler(const String& itemName) const;
 
  private:
-  friend struct Backing;
-
-  // The menu refresh: enables each listed item that has a handler here,
-  // and never disables one.
-  void EnableMenuItems(const std::vector<Ref<MenuItem>>& items);
-  // Runs the handler registered under the item's name; False when none.
-  bool HandleMenuCommand(const String& itemName);
-  // The closing step: CancelClose, then the controls, then the lists.
-  void UnifiedClose(bool appQuitting);
-  // Sets one blob entry; False when a window has no such property.
-  bool SetProperty(const PropertyEntry& entry);
-  void Realise();
-
   String fullClassName_;
   std::unique_ptr<Native> native_;
   Ref<fw::MenuBar> menuBar_;

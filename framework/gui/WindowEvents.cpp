@@ -2,7 +2,9 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 
-#include "gui/WidgetBacking.h"
+#include "core/Runtime.h"
+#include "gui/MenuBarView.h"
+#include "gui/Window_p.h"
 
 namespace fw {
 
@@ -10,7 +12,7 @@ void WindowWidget::closeEvent(QCloseEvent* event) {
   // The window leaves by the framework's closing step, which hides it.
   event->ignore();
   if (auto window = owner_.lock()) {
-    Dispatch([&] { Backing::UnifiedClose(*window, false); });
+    Dispatch([&] { Window::Native::Of(*window).UnifiedClose(false); });
   }
 }
 
@@ -31,7 +33,7 @@ void WindowWidget::keyPressEvent(QKeyEvent* event) {
     }
     // A modal window with a close button and no Cancel button closes on
     // Escape as by that button.
-    auto& n = NativeOf(*window);
+    auto& n = Window::Native::Of(*window);
     if (isEscape && isModal() && n.closeButton) {
       close();
       event->accept();
@@ -61,21 +63,21 @@ bool Window::HasMenuHandler(const String& itemName) const {
   return menuHandlers_.count(itemName) > 0;
 }
 
-void Window::EnableMenuItems(const std::vector<Ref<MenuItem>>& items) {
+void Window::Native::EnableMenuItems(const std::vector<Ref<MenuItem>>& items) {
   for (const auto& item : items) {
-    if (HasMenuHandler(item->Name())) {
+    if (q.HasMenuHandler(item->Name())) {
       item->Enable();
     }
   }
 }
 
-bool Window::HandleMenuCommand(const String& itemName) {
-  auto found = menuHandlers_.find(itemName);
-  if (found == menuHandlers_.end()) {
+bool Window::Native::HandleMenuCommand(const String& itemName) {
+  auto found = q.menuHandlers_.find(itemName);
+  if (found == q.menuHandlers_.end()) {
     return false;
   }
-  auto keep = shared_from_this();  // the handler may close this window
-  return found->second(*this);
+  auto keep = q.shared_from_this();  // the handler may close this window
+  return found->second(q);
 }
 
 }  // namespace fw

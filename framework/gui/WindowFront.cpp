@@ -1,10 +1,12 @@
-// Bringing a window to the front, and tying a modal window to the window
+// Which window is in front, bringing a window there, and tying a modal window to the window
 // it blocks, so that window managers keep it above that window.
+#include "gui/WindowFront.h"
+
 #include <QApplication>
 #include <QWindow>
 
-#include "gui/StartupNotification.h"
-#include "gui/WidgetBacking.h"
+#include "gui/Window_p.h"
+#include "platform/StartupNotification.h"
 
 namespace fw {
 namespace {
@@ -15,6 +17,21 @@ constexpr const char* kX11WindowTypes = "_q_xcb_wm_window_type";
 constexpr int kX11NormalWindow = 0x000001;
 
 }  // namespace
+
+QWidget* FrontmostOtherThan(const QWidget* self) {
+  QWidget* active = QApplication::activeWindow();
+  if (active && active != self) {
+    return active;
+  }
+  const auto windows = OpenWindows();
+  for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
+    QWidget* other = Window::Native::Of(**it).widget;
+    if (other && other != self && other->isVisible()) {
+      return other;
+    }
+  }
+  return nullptr;
+}
 
 void BringForward(QWidget& window) {
   // show() and raise() leave a minimized window minimized.
@@ -37,8 +54,10 @@ void Activate(QWidget& window, const String& token) {
   }
   if (!token.empty() && platform == "xcb") {
     QWidget* focused = QApplication::activeWindow();
-    x11::PresentStartupId(static_cast<uint32_t>(window.winId()),
-                          focused ? static_cast<uint32_t>(focused->winId()) : 0, token);
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    platform::PresentStartupId(x11 ? x11->connection() : nullptr,
+                               static_cast<uint32_t>(window.winId()),
+                               focused ? static_cast<uint32_t>(focused->winId()) : 0, token);
   }
   window.activateWindow();
 }

@@ -1,6 +1,8 @@
 // The open windows: the implicit instances are found among them.
+#include "gui/WindowList.h"
+
 #include "gui/Lifecycle.h"
-#include "gui/WidgetBacking.h"
+#include "gui/Window_p.h"
 
 namespace fw {
 namespace {
@@ -39,7 +41,7 @@ void RuntimeReleaseWindowLists() {
   auto windows = std::move(OpenList());
   OpenList().clear();
   for (const auto& window : windows) {
-    NativeOf(*window).visible = false;
+    Window::Native::Of(*window).visible = false;
   }
 }
 

@@ -3,7 +3,9 @@
 #include <functional>
 #include <unordered_map>
 
-#include "gui/WidgetBacking.h"
+#include "gui/Control_p.h"
+#include "gui/Legibility.h"
+#include "gui/Window_p.h"
 
 namespace fw {
 namespace {
@@ -35,7 +37,7 @@ constexpr std::string_view kWithoutEffect[] = {"Composite", "MacProcID", "FullSc
 
 }  // namespace
 
-bool Window::SetProperty(const PropertyEntry& entry) {
+bool Window::Native::SetProperty(const PropertyEntry& entry) {
   using N = Window::Native;
   static const std::unordered_map<std::string_view, Setter> setters = {
       {"Placement", Store(&N::placement)},
@@ -68,18 +70,18 @@ bool Window::SetProperty(const PropertyEntry& entry) {
   if (found == setters.end()) {
     return std::ranges::find(kWithoutEffect, entry.name) != std::end(kWithoutEffect);
   }
-  found->second(*this, *native_, entry);
-  if (native_->realised) {
-    native_->ApplySize();
+  found->second(q, *this, entry);
+  if (realised) {
+    ApplySize();
   }
   return true;
 }
 
 namespace {
-template <class Target>
-void ApplyBlob(Target& target, std::string_view blob, const char* className) {
+template <class SetOne>
+void ApplyBlob(std::string_view blob, const char* className, const SetOne& setOne) {
   for (const auto& entry : ReadPropertyBlob(blob)) {
-    if (!Backing::SetProperty(target, entry)) {
+    if (!setOne(entry)) {
       throw PropertyBlobException("property blob: a " + String(className) + " has no property \"" +
                                   entry.name + "\" (byte " + std::to_string(entry.offset) + ")");
     }
@@ -87,12 +89,17 @@ void ApplyBlob(Target& target, std::string_view blob, const char* className) {
 }
 }  // namespace
 
+void Control::Native::SetProperties(std::string_view blob) {
+  ApplyBlob(blob, q.ClassName(), [this](const PropertyEntry& e) { return q.SetProperty(e); });
+}
+
 void SetProperties(Window& target, std::string_view blob) {
-  ApplyBlob(target, blob, "Window");
+  Window::Native& n = Window::Native::Of(target);
+  ApplyBlob(blob, "Window", [&n](const PropertyEntry& e) { return n.SetProperty(e); });
 }
 
 void SetProperties(Control& target, std::string_view blob) {
-  ApplyBlob(target, blob, target.ClassName());
+  Control::Native::Of(target).SetProperties(blob);
 }
 
 }  // namespace fw

@@ -5,7 +5,10 @@
 #include <QScreen>
 #include <QWindow>
 
-#include "gui/WidgetBacking.h"
+#include "gui/Accessibility.h"
+#include "gui/Legibility.h"
+#include "gui/WindowFront.h"
+#include "gui/Window_p.h"
 
 namespace fw {
 
@@ -68,7 +71,7 @@ void WindowWidget::showEvent(QShowEvent* event) {
 
 void WindowWidget::FollowMaximized(Qt::WindowState state) {
   auto window = owner_.lock();
-  if (state == Qt::WindowMaximized && window && !NativeOf(*window).resizeable) {
+  if (state == Qt::WindowMaximized && window && !Window::Native::Of(*window).resizeable) {
     followingMaximized_ = true;
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -84,7 +87,7 @@ void WindowWidget::RefuseMaximized() {
       !windowHandle()) {
     return;
   }
-  Window::Native& n = NativeOf(*window);
+  Window::Native& n = Window::Native::Of(*window);
   if (windowHandle()->geometry().size() != QSize(n.width, n.height + n.MenuBarHeight())) {
     return;  // it followed the maximized size
   }
@@ -102,7 +105,7 @@ void WindowWidget::resizeEvent(QResizeEvent* event) {
   if (!followingMaximized_ || !window) {
     return;
   }
-  Window::Native& n = NativeOf(*window);
+  Window::Native& n = Window::Native::Of(*window);
   bool ownSize = event->size() == QSize(n.width, n.height + n.MenuBarHeight());
   if (windowState().testFlag(Qt::WindowMaximized)) {
     if (!ownSize) {
@@ -118,21 +121,6 @@ void WindowWidget::resizeEvent(QResizeEvent* event) {
     followingMaximized_ = false;
     n.ApplySize();
   }
-}
-
-QWidget* FrontmostOtherThan(const QWidget* self) {
-  QWidget* active = QApplication::activeWindow();
-  if (active && active != self) {
-    return active;
-  }
-  const auto windows = OpenWindows();
-  for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
-    QWidget* other = NativeOf(**it).widget;
-    if (other && other != self && other->isVisible()) {
-      return other;
-    }
-  }
-  return nullptr;
 }
 
 void Window::Native::Place() {

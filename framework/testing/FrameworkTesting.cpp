@@ -3,8 +3,13 @@
 #include <QLabel>
 #include <deque>
 
+#include "gui/Control_p.h"
+#include "gui/Desktop_p.h"
+#include "gui/FolderItem_p.h"
+#include "gui/Legibility.h"
+#include "gui/MenuBarView.h"
 #include "gui/Paste.h"
-#include "gui/WidgetBacking.h"
+#include "gui/Window_p.h"
 
 namespace fw::testing {
 
@@ -32,23 +37,23 @@ void HeldClipboard::Answer(std::optional<QString> text) {
 }
 
 QWidget* NativeWidget(const Control& control) {
-  return NativeOf(control).widget;
+  return Control::Native::Of(control).widget;
 }
 QWidget* NativeWindow(const Window& window) {
-  return NativeOf(window).widget;
+  return Window::Native::Of(window).widget;
 }
 QWidget* ContentArea(const Window& window) {
-  auto* widget = NativeOf(window).widget.data();
+  auto* widget = Window::Native::Of(window).widget.data();
   return widget ? widget->content() : nullptr;
 }
 QMenuBar* NativeMenuBar(const Window& window) {
-  return NativeOf(window).menuBar;
+  return Window::Native::Of(window).menuBar;
 }
 QString ShownText(const StaticText& label) {
-  return ShownLabelText(*qobject_cast<QLabel*>(NativeOf(label).widget.data()));
+  return ShownLabelText(*qobject_cast<QLabel*>(Control::Native::Of(label).widget.data()));
 }
 QColor DrawnTextColor(const StaticText& label) {
-  return ReadableTextColor(*NativeOf(label).widget);
+  return ReadableTextColor(*Control::Native::Of(label).widget);
 }
 double LayoutScale() {
   return fw::LayoutScale();
@@ -57,10 +62,16 @@ void RefreshMenusOf(Window& window) {
   RefreshMenus(window);
 }
 void EnableMenuItemsOf(Window& window, const std::vector<Ref<MenuItem>>& items) {
-  Backing::EnableMenuItems(window, items);
+  Window::Native::Of(window).EnableMenuItems(items);
 }
 bool RaiseMouseDown(Control& control, int32_t x, int32_t y) {
-  return Backing::Raise<events::MouseDown>(control, x, y);
+  return Control::Native::Of(control).Raise<events::MouseDown>(x, y);
+}
+void CaptureShowURL(std::function<void(const String&)> sink) {
+  UrlOpener() = std::move(sink);
+}
+void SetExecutableFile(const std::filesystem::path& path) {
+  ExecutableOverride() = path;
 }
 
 }  // namespace fw::testing

@@ -2,6 +2,8 @@
 // For tests only: the Qt widgets behind the framework's objects.
 #include <QMenuBar>
 #include <QWidget>
+#include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -46,5 +48,10 @@ void EnableMenuItemsOf(Window& window, const std::vector<Ref<MenuItem>>& items);
 // Raises MouseDown on the control as a press would, and gives its handler's
 // answer.
 bool RaiseMouseDown(Control& control, int32_t x, int32_t y);
+// Receives every address ShowURL hands on, instead of the desktop; empty
+// restores the desktop.
+void CaptureShowURL(std::function<void(const String&)> sink);
+// Points ExecutableFile at another path; empty restores the real one.
+void SetExecutableFile(const std::filesystem::path& path);
 
 }  // namespace fw::testing

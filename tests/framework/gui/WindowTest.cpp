@@ -3,7 +3,6 @@
 
 #include "core/LayoutEntries.h"
 #include "gui/WindowClass.h"
-#include "platform/MenuBarHome.h"
 #include "support/WidgetFixture.h"
 
 using fw::Ref;
@@ -99,8 +98,8 @@ TEST_F(WindowTest, ClosingDropsTheImplicitInstance) {
   EXPECT_NE(second, first);
 }
 
-// Without a menu bar that outlives the windows, nothing would be left to
-// quit from: the last window to close ends the program as Quit does.
+// Nothing would be left to quit from: the last window to close ends the
+// program as Quit does.
 TEST_F(WindowTest, ClosingTheLastWindowQuitsAndClosingAnotherDoesNot) {
   auto first = ProbeWindow::Instance();
   auto second = SecondWindow::Instance();
@@ -108,7 +107,7 @@ TEST_F(WindowTest, ClosingTheLastWindowQuitsAndClosingAnotherDoesNot) {
   EXPECT_FALSE(fw::runtime::QuitRequested());
   EXPECT_TRUE(second->IsOpen());
   fw::testing::NativeWindow(*second)->close();
-  EXPECT_EQ(fw::runtime::QuitRequested(), !fw::platform::kMenuBarOutlivesWindows);
+  EXPECT_TRUE(fw::runtime::QuitRequested());
 }
 
 TEST_F(WindowTest, ControlEventsReachTheWindowsHandlerWithMe) {

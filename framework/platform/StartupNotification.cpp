@@ -1,21 +1,15 @@
-#include "gui/StartupNotification.h"
+#include "platform/StartupNotification.h"
 
 #include <xcb/xcb.h>
 
-#include <QGuiApplication>
 #include <algorithm>
 #include <charconv>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 
-namespace fw::x11 {
+namespace fw::platform {
 namespace {
-
-xcb_connection_t* Connection() {
-  auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-  return x11 ? x11->connection() : nullptr;
-}
 
 xcb_atom_t Atom(xcb_connection_t* c, const char* name) {
   auto cookie = xcb_intern_atom(c, 0, static_cast<uint16_t>(std::strlen(name)), name);
@@ -92,8 +86,7 @@ std::string StartupRemoveMessage(std::string_view id) {
   return quoted + '"';
 }
 
-void PresentStartupId(uint32_t window, uint32_t focused, std::string_view id) {
-  xcb_connection_t* c = Connection();
+void PresentStartupId(xcb_connection_t* c, uint32_t window, uint32_t focused, std::string_view id) {
   if (!c || window == XCB_WINDOW_NONE || id.empty()) {
     return;
   }
@@ -110,4 +103,4 @@ void PresentStartupId(uint32_t window, uint32_t focused, std::string_view id) {
   xcb_flush(c);
 }
 
-}  // namespace fw::x11
+}  // namespace fw::platform

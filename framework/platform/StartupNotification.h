@@ -7,7 +7,9 @@
 #include <string>
 #include <string_view>
 
-namespace fw::x11 {
+struct xcb_connection_t;
+
+namespace fw::platform {
 
 // The X time of the user's action that a startup id carries ("..._TIME<n>"),
 // or 0 when it carries none.
@@ -18,7 +20,9 @@ std::string StartupRemoveMessage(std::string_view id);
 
 // Sets the window's _NET_STARTUP_ID, asks for its activation at the time the
 // id carries (naming the window that has the focus now, or 0) and ends the
-// launch. Does nothing without an X11 connection.
-void PresentStartupId(uint32_t window, uint32_t focused, std::string_view id);
+// launch, on the connection the window was made on. Does nothing without
+// one.
+void PresentStartupId(xcb_connection_t* connection, uint32_t window, uint32_t focused,
+                      std::string_view id);
 
-}  // namespace fw::x11
+}  // namespace fw::platform

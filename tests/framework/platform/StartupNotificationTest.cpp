@@ -2,8 +2,8 @@
 // message that ends the launch.
 #include <gtest/gtest.h>
 
-#include "gui/StartupNotification.h"
 #include "platform/LaunchTime.h"
+#include "platform/StartupNotification.h"
 
 TEST(StartupNotification, TheTimeIsTheNumberAfterTheLastTimeMark) {
   struct Case {
@@ -23,7 +23,7 @@ TEST(StartupNotification, TheTimeIsTheNumberAfterTheLastTimeMark) {
       {"x_TIME123456789012345678901", 0},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(fw::x11::StartupIdTime(c.id), c.time) << c.id;
+    EXPECT_EQ(fw::platform::StartupIdTime(c.id), c.time) << c.id;
   }
 }
 
@@ -32,7 +32,8 @@ TEST(StartupNotification, TheTimeIsTheNumberAfterTheLastTimeMark) {
 TEST(StartupNotification, AnIdMadeForASecondStartCarriesItsTime) {
   for (const char* program : {"Zazudedid Idarero", "odd_TIME9"}) {
     for (uint32_t time : {1u, 4294967295u}) {
-      EXPECT_EQ(fw::x11::StartupIdTime(fw::platform::LauncherStyleStartupId(program, time)), time)
+      EXPECT_EQ(fw::platform::StartupIdTime(fw::platform::LauncherStyleStartupId(program, time)),
+                time)
           << program;
     }
   }
@@ -49,6 +50,6 @@ TEST(StartupNotification, TheRemoveMessageQuotesAnIdThatNeedsIt) {
       {"q\"b\\s", "remove: ID=\"q\\\"b\\\\s\""},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(fw::x11::StartupRemoveMessage(c.id), c.message) << c.id;
+    EXPECT_EQ(fw::platform::StartupRemoveMessage(c.id), c.message) << c.id;
   }
 }
