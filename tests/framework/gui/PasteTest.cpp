@@ -82,6 +82,14 @@ class PasteTest : public WidgetTest {
     WidgetTest::TearDown();
   }
 
+  // The menu a right click on the first field opens, or Nil.
+  QMenu* RightClickMenu() {
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                            first_->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(first_, &event);
+    return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  }
+
   Ref<PasteWindow> window_;
   QLineEdit* first_ = nullptr;
   QLineEdit* second_ = nullptr;
@@ -232,10 +240,7 @@ TEST_F(PasteTest, TheRightClickMenuIsQLineEditsOwnWithPasteOfferedWithoutAskingT
     std::unique_ptr<QMenu> expected(first_->createStandardContextMenu());
 
     fw::testing::HeldClipboard clipboard;
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
-                            first_->mapToGlobal(QPoint(5, 5)));
-    QApplication::sendEvent(first_, &event);
-    auto* shown = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QMenu* shown = RightClickMenu();
     ASSERT_NE(shown, nullptr);
     EXPECT_EQ(describe(*shown), describe(*expected));
     EXPECT_EQ(clipboard.Pending(), 0) << "opening the menu asks nothing";
@@ -246,10 +251,7 @@ TEST_F(PasteTest, TheRightClickMenuIsQLineEditsOwnWithPasteOfferedWithoutAskingT
   first_->setText(QStringLiteral("25"));
   first_->selectAll();
   fw::testing::HeldClipboard clipboard;
-  QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
-                          first_->mapToGlobal(QPoint(5, 5)));
-  QApplication::sendEvent(first_, &event);
-  auto* shown = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  QMenu* shown = RightClickMenu();
   ASSERT_NE(shown, nullptr);
   const QList<QAction*> actions = shown->actions();
   auto paste = std::find_if(actions.begin(), actions.end(), [](QAction* a) {
