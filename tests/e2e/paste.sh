@@ -22,7 +22,7 @@ own_clipboard() {
 
 # A sanitizer build spends seconds on its leak check at exit.
 EXIT_BOUND=1
-if nm -D "$APP" 2>/dev/null | grep -q __asan_init; then
+if [ -n "${ASAN_OPTIONS:-}" ] || nm -D "$APP" 2>/dev/null | grep -q __asan_init; then
   EXIT_BOUND=5
 fi
 
